@@ -1,0 +1,1 @@
+// Placeholder unit so the app library always has a source besides main().

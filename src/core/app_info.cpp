@@ -1,0 +1,1 @@
+#include "core/app_info.h"

@@ -1,0 +1,1 @@
+// Placeholder unit until the first service lands.

@@ -1,0 +1,1 @@
+// Placeholder unit until the first window lands.
