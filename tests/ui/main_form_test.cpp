@@ -15,6 +15,9 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/security/scramble_password.h"
+#include "core/settings/settings_register.h"
+#include "core/settings/settings_store.h"
 #include "support/ui_test_support.h"
 #include "ui/lang/lang_mgr.h"
 #include "ui/main/main_form.h"
@@ -49,6 +52,7 @@ protected:
     {
         test::EnsureApplication();
         ASSERT_TRUE(m_dir.isValid());
+        m_settings = std::make_unique<SettingsStore>(m_dir.path().toStdString());
         m_modal.SetBoxHook([this](QMessageBox& box) {
             m_boxes << box.text();
             m_captions << box.windowTitle();
@@ -68,7 +72,7 @@ protected:
 
     std::unique_ptr<TMainForm> Make(bool trayAvailable = true)
     {
-        MainFormServices services{m_langMgr,      m_modal,       m_settings,    m_requests, m_dir.path(),
+        MainFormServices services{m_langMgr,      m_modal,       *m_settings,   m_requests, m_dir.path(),
                                   "/opt/quorvel", QString(kExe), trayAvailable, m_hooks};
         return std::make_unique<TMainForm>(std::move(services));
     }
@@ -85,7 +89,7 @@ protected:
     QTemporaryDir m_dir;
     TLangMgr m_langMgr{LangMgrConfig{}};
     ModalHost m_modal;
-    test::MemorySettings m_settings;
+    std::unique_ptr<SettingsStore> m_settings;
     test::RecordedRequests m_requests;
     MainFormHooks m_hooks;
     QStringList m_boxes;
@@ -121,7 +125,7 @@ TEST_F(MainFormTest, PowerTestIsOfferedOnTheFirstShowOnly)
     ShowAndSettle(*form);
     ASSERT_EQ(m_boxes, QStringList{kPowerTest});
     EXPECT_EQ(m_captions.first(), "Horalux  ");
-    EXPECT_EQ(m_settings.Read("Option", "first", ""), "0");
+    EXPECT_EQ(m_settings->ReadText("Option", "first", "absent"), "0");
     EXPECT_FALSE(m_requests.lines.contains("StartPowerOnTest"));
 
     // Cancelled once: later shows, and later starts, never ask again.
@@ -142,7 +146,7 @@ TEST_F(MainFormTest, PowerTestOkStartsTheTest)
 
 TEST_F(MainFormTest, EveryShowRebuildsTheSchedule)
 {
-    m_settings.WriteBool("Option", "first", false);
+    (void)m_settings->Write(settings::kFirstShow, false);
     auto form = Make();
     const int atStart = m_rebuilds;
     EXPECT_EQ(atStart, 1);
@@ -162,9 +166,9 @@ class LockedShowTest : public MainFormTest, public ::testing::WithParamInterface
 
 TEST_P(LockedShowTest, PromptGuardsTheWindow)
 {
-    m_settings.WriteBool("Option", "first", false);
-    m_settings.Write("Option", "lock", "1");
-    m_settings.Write("Option", "pword", "secret");
+    (void)m_settings->Write(settings::kFirstShow, false);
+    (void)m_settings->SetSwitch(settings::kProtectWithPassword, true);
+    (void)m_settings->Write(settings::kLockPassword, ScramblePassword("secret"));
     m_typed = QString::fromLatin1(GetParam().typed);
     m_promptButton = QString::fromLatin1(GetParam().button);
     auto form = Make();
@@ -182,8 +186,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, LockedShowTest,
 
 TEST_F(MainFormTest, NoPromptWithoutProtection)
 {
-    m_settings.WriteBool("Option", "first", false);
-    m_settings.Write("Option", "lock", "0");
+    (void)m_settings->Write(settings::kFirstShow, false);
+    (void)m_settings->SetSwitch(settings::kProtectWithPassword, false);
     auto form = Make();
     ShowAndSettle(*form);
     EXPECT_EQ(m_prompts, 0);
@@ -192,7 +196,7 @@ TEST_F(MainFormTest, NoPromptWithoutProtection)
 
 TEST_F(MainFormTest, CloseQuestionOkGoesToTheTray)
 {
-    m_settings.WriteBool("Option", "first", false);
+    (void)m_settings->Write(settings::kFirstShow, false);
     auto form = Make();
     ShowAndSettle(*form);
     m_answers << QMessageBox::Ok;
@@ -204,7 +208,7 @@ TEST_F(MainFormTest, CloseQuestionOkGoesToTheTray)
 
 TEST_F(MainFormTest, CloseQuestionCancelEnds)
 {
-    m_settings.WriteBool("Option", "first", false);
+    (void)m_settings->Write(settings::kFirstShow, false);
     auto form = Make();
     ShowAndSettle(*form);
     m_answers << QMessageBox::Cancel;
@@ -216,7 +220,7 @@ TEST_F(MainFormTest, CloseQuestionCancelEnds)
 
 TEST_F(MainFormTest, SessionEndClosesWithoutAsking)
 {
-    m_settings.WriteBool("Option", "first", false);
+    (void)m_settings->Write(settings::kFirstShow, false);
     auto form = Make();
     ShowAndSettle(*form);
     form->SessionEnding();
@@ -234,8 +238,8 @@ TEST_F(MainFormTest, FileExitGivesTheScreenSaverBackAndEnds)
 
 TEST_F(MainFormTest, TrayExitAsksThePasswordWhenProtected)
 {
-    m_settings.Write("Option", "lock", "1");
-    m_settings.Write("Option", "pword", "secret");
+    (void)m_settings->SetSwitch(settings::kProtectWithPassword, true);
+    (void)m_settings->Write(settings::kLockPassword, ScramblePassword("secret"));
     auto form = Make();
     QAction* exit = form->findChild<QAction*>(QStringLiteral("Exit2"));
     m_typed = "nope";
@@ -251,7 +255,7 @@ TEST_F(MainFormTest, TrayExitAsksThePasswordWhenProtected)
 
 TEST_F(MainFormTest, MinimisingHidesToTheTrayOnlyWhereThereIsOne)
 {
-    m_settings.WriteBool("Option", "first", false);
+    (void)m_settings->Write(settings::kFirstShow, false);
     for (bool tray : {true, false}) {
         auto form = Make(tray);
         ShowAndSettle(*form);
@@ -263,7 +267,7 @@ TEST_F(MainFormTest, MinimisingHidesToTheTrayOnlyWhereThereIsOne)
 
 TEST_F(MainFormTest, HandOffBringsTheWindowBackOnTheTaskPage)
 {
-    m_settings.WriteBool("Option", "first", false);
+    (void)m_settings->Write(settings::kFirstShow, false);
     auto form = Make();
     ShowAndSettle(*form);
     form->PageControl()->setCurrentIndex(1);
@@ -276,18 +280,18 @@ TEST_F(MainFormTest, HandOffBringsTheWindowBackOnTheTaskPage)
 
 TEST_F(MainFormTest, StartsHiddenWhenRunAlwaysMinimizedAndATrayExists)
 {
-    m_settings.Write("tray", "tray", "1");
+    (void)m_settings->SetSwitch(settings::kStartInTray, true);
     EXPECT_TRUE(Make(true)->StartsHidden());
     EXPECT_TRUE(Make(true)->Options().runMinimized);
     // Without a notification area hiding would leave the user nothing to click.
     EXPECT_FALSE(Make(false)->StartsHidden());
-    m_settings.Write("tray", "tray", "yes");
+    (void)m_settings->WriteText("tray", "tray", "yes");
     EXPECT_FALSE(Make(true)->StartsHidden());
 }
 
 TEST_F(MainFormTest, StartUpRequestsFollowTheStoredOptions)
 {
-    m_settings.Write("Option", "run", "1");
+    (void)m_settings->SetSwitch(settings::kLockDesktopWhileRunning, true);
     m_requests.autoLogon = {"1", "", "pw"};
     m_requests.runValue = kExe;
     auto form = Make();
@@ -301,7 +305,7 @@ TEST_F(MainFormTest, StartUpRequestsFollowTheStoredOptions)
     EXPECT_EQ(form->LastEventText(), "\n\rLast event:None");
     // Nothing shown yet, so nothing asked or written.
     EXPECT_TRUE(m_boxes.isEmpty());
-    EXPECT_FALSE(m_settings.Has("Option", "first"));
+    EXPECT_EQ(m_settings->ReadText("Option", "first", "absent"), "absent");
 }
 
 TEST_F(MainFormTest, RunValueMustMatchTheExecutableExactly)

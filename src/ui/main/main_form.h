@@ -78,7 +78,7 @@ private:
     void TrayExitClick();
     void EndProcess();
     void Tell(const QString& text);
-    bool SettingOn(const char* section, const char* key) const;
+    bool PasswordMatches(const QString& typed) const;
     void RunHook(const std::function<void()>& hook) const;
 
     MainFormServices m_services;

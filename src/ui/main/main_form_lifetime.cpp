@@ -8,11 +8,13 @@
 #include <cstdio>
 
 #include "core/log/run_log.h"
+#include "core/security/scramble_password.h"
+#include "core/settings/settings_register.h"
+#include "core/settings/settings_store.h"
 #include "ui/lock/lock_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/main_menus.h"
 #include "ui/main/shell_requests.h"
-#include "ui/main/shell_settings.h"
 #include "ui/modal/main_message_box.h"
 #include "ui/modal/modal_host.h"
 #include "ui/tray/tray_icon.h"
@@ -22,7 +24,7 @@ namespace quorvel {
 void TMainForm::TrayStartUp()
 {
     QDir().mkpath(m_services.dataDir);
-    m_options.runMinimized = SettingOn("tray", "tray");
+    m_options.runMinimized = m_services.settings.IsOn(settings::kStartInTray);
     if (!m_services.trayAvailable) {
         std::fprintf(stderr,
                      "quorvel: this desktop has no notification area; the main window stays shown and "
@@ -69,12 +71,12 @@ void TMainForm::FormCreate()
 
     RunHook(m_services.hooks.rebuildSchedule);
 
-    m_options.lockDesktopWhileRunning = SettingOn("Option", "run");
+    m_options.lockDesktopWhileRunning = m_services.settings.IsOn(settings::kLockDesktopWhileRunning);
     if (m_options.lockDesktopWhileRunning) {
         requests.LockDesktop();
     }
-    m_options.protectSettings = SettingOn("Option", "lock");
-    m_options.passwordSet = !m_services.settings.Read("Option", "pword", "").empty();
+    m_options.protectSettings = m_services.settings.IsOn(settings::kProtectWithPassword);
+    m_options.passwordSet = !m_services.settings.Read(settings::kLockPassword).empty();
 
     requests.WriteLangManagerProgramFolder(m_services.programFolder);
 }
@@ -99,7 +101,7 @@ void TMainForm::FormShow()
     RunHook(m_services.hooks.resetAutoShutdownStatus);
     m_accessDenied = false;
     FirstShowPowerTest();
-    if (SettingOn("Option", "lock")) {
+    if (m_services.settings.IsOn(settings::kProtectWithPassword)) {
         ShowLockPrompt();
     }
     m_timer7->start();
@@ -108,14 +110,14 @@ void TMainForm::FormShow()
 
 void TMainForm::FirstShowPowerTest()
 {
-    ShellSettings& settings = m_services.settings;
-    if (!settings.ReadBool("Option", "first", true)) {
+    const SettingsStore& store = m_services.settings;
+    if (!store.Read(settings::kFirstShow)) {
         return;
     }
     // Written before asking, so the offer comes once whatever the answer.
-    const std::string error = settings.WriteBool("Option", "first", false);
-    if (!error.empty()) {
-        Tell(QString::fromStdString(error));
+    const ProfileWriteResult written = store.Write(settings::kFirstShow, false);
+    if (!written.ok()) {
+        Tell(QString::fromStdString(written.message));
     }
     const QString question =
         LangStr(QStringLiteral("PowerTest"),
@@ -137,10 +139,8 @@ void TMainForm::Timer7Timer()
 
 void TMainForm::ShowLockPrompt()
 {
-    const ShellSettings& settings = m_services.settings;
     TLockForm prompt(
-        this, LangMgr(), m_services.modal,
-        [&settings](const QString& typed) { return settings.PasswordMatches(typed.toUtf8().toStdString()); },
+        this, LangMgr(), m_services.modal, [this](const QString& typed) { return PasswordMatches(typed); },
         m_accessDenied);
     m_services.modal.RunDialog(prompt);
 }
@@ -221,7 +221,7 @@ void TMainForm::Exit1Click()
 void TMainForm::TrayExitClick()
 {
     m_accessDenied = false;
-    if (SettingOn("Option", "lock")) {
+    if (m_services.settings.IsOn(settings::kProtectWithPassword)) {
         ShowLockPrompt();
     }
     if (!m_accessDenied) {
@@ -256,9 +256,11 @@ void TMainForm::Tell(const QString& text)
     MainMessageBox(m_services.modal, *this, *this).Tell(text, QMessageBox::Warning);
 }
 
-bool TMainForm::SettingOn(const char* section, const char* key) const
+bool TMainForm::PasswordMatches(const QString& typed) const
 {
-    return m_services.settings.Read(section, key, "0") == "1";
+    // Read at every try: a password changed meanwhile counts at once.
+    return ScramblePassword(typed.toUtf8().toStdString()) ==
+           m_services.settings.Read(settings::kLockPassword);
 }
 
 void TMainForm::RunHook(const std::function<void()>& hook) const

@@ -8,8 +8,8 @@ class TLangMgr;
 namespace quorvel {
 
 class ModalHost;
+class SettingsStore;
 class ShellRequests;
-class ShellSettings;
 
 // Steps of the window's life that windows and wiring of later parts fill in; empty ones do nothing.
 struct MainFormHooks {
@@ -25,7 +25,7 @@ struct MainFormHooks {
 struct MainFormServices {
     TLangMgr& langMgr;
     const ModalHost& modal;
-    ShellSettings& settings;
+    const SettingsStore& settings;
     ShellRequests& requests;
     QString dataDir;
     QString programFolder;
