@@ -72,8 +72,9 @@ protected:
 
     std::unique_ptr<TMainForm> Make(bool trayAvailable = true)
     {
-        MainFormServices services{m_langMgr,      m_modal,       *m_settings,   m_requests, m_dir.path(),
-                                  "/opt/quorvel", QString(kExe), trayAvailable, m_hooks};
+        MainFormServices services{m_langMgr,           m_modal,       *m_settings,
+                                  m_platform.services, m_dir.path(),  "/opt/quorvel",
+                                  QString(kExe),       trayAvailable, m_hooks};
         return std::make_unique<TMainForm>(std::move(services));
     }
 
@@ -90,7 +91,7 @@ protected:
     TLangMgr m_langMgr{LangMgrConfig{}};
     ModalHost m_modal;
     std::unique_ptr<SettingsStore> m_settings;
-    test::RecordedRequests m_requests;
+    test::RecordedPlatform m_platform;
     MainFormHooks m_hooks;
     QStringList m_boxes;
     QStringList m_captions;
@@ -126,7 +127,7 @@ TEST_F(MainFormTest, PowerTestIsOfferedOnTheFirstShowOnly)
     ASSERT_EQ(m_boxes, QStringList{kPowerTest});
     EXPECT_EQ(m_captions.first(), "Horalux  ");
     EXPECT_EQ(m_settings->ReadText("Option", "first", "absent"), "0");
-    EXPECT_FALSE(m_requests.lines.contains("StartPowerOnTest"));
+    EXPECT_FALSE(m_platform.Requests().contains("Hibernate"));
 
     // Cancelled once: later shows, and later starts, never ask again.
     form->hide();
@@ -141,7 +142,8 @@ TEST_F(MainFormTest, PowerTestOkStartsTheTest)
     m_answers << QMessageBox::Ok;
     auto form = Make();
     ShowAndSettle(*form);
-    EXPECT_EQ(m_requests.lines.count("StartPowerOnTest"), 1);
+    EXPECT_EQ(m_platform.Requests().mid(m_platform.Requests().size() - 2),
+              (QStringList{"ArmWakeTestTimer 210", "Hibernate"}));
 }
 
 TEST_F(MainFormTest, EveryShowRebuildsTheSchedule)
@@ -215,7 +217,7 @@ TEST_F(MainFormTest, CloseQuestionCancelEnds)
     form->close();
     EXPECT_EQ(m_boxes.last(), kCloseQuestion);
     EXPECT_EQ(m_ends, 1);
-    EXPECT_EQ(m_requests.lines.last(), "SetScreenSaver 1");
+    EXPECT_EQ(m_platform.Requests().last(), "SetScreenSaver 1");
 }
 
 TEST_F(MainFormTest, SessionEndClosesWithoutAsking)
@@ -232,7 +234,7 @@ TEST_F(MainFormTest, FileExitGivesTheScreenSaverBackAndEnds)
 {
     auto form = Make();
     form->findChild<QAction*>(QStringLiteral("Exit1"))->trigger();
-    EXPECT_EQ(m_requests.lines.last(), "SetScreenSaver 1");
+    EXPECT_EQ(m_platform.Requests().last(), "SetScreenSaver 1");
     EXPECT_EQ(m_ends, 1);
 }
 
@@ -245,11 +247,11 @@ TEST_F(MainFormTest, TrayExitAsksThePasswordWhenProtected)
     m_typed = "nope";
     exit->trigger();
     EXPECT_EQ(m_ends, 0);
-    EXPECT_FALSE(m_requests.lines.contains("SetScreenSaver 1"));
+    EXPECT_FALSE(m_platform.Requests().contains("SetScreenSaver 1"));
     m_typed = "secret";
     exit->trigger();
     EXPECT_EQ(m_ends, 1);
-    EXPECT_EQ(m_requests.lines.last(), "SetScreenSaver 1");
+    EXPECT_EQ(m_platform.Requests().last(), "SetScreenSaver 1");
     EXPECT_EQ(m_prompts, 2);
 }
 
@@ -292,16 +294,18 @@ TEST_F(MainFormTest, StartsHiddenWhenRunAlwaysMinimizedAndATrayExists)
 TEST_F(MainFormTest, StartUpRequestsFollowTheStoredOptions)
 {
     (void)m_settings->SetSwitch(settings::kLockDesktopWhileRunning, true);
-    m_requests.autoLogon = {"1", "", "pw"};
-    m_requests.runValue = kExe;
+    (void)m_settings->SetSwitch(settings::kTimeSyncAtStart, true);
+    m_platform.backend.autoLogon->PresetAutoLogon({true, "", "pw"});
+    m_platform.backend.autostart->PresetAutostartCommand(kExe);
     auto form = Make();
-    const QStringList expected{"StartStartupTimeSync", "ApplyResumePasswordPolicy 1", "LockDesktop",
-                               "WriteLangManagerProgramFolder /opt/quorvel"};
-    EXPECT_EQ(m_requests.lines, expected);
+    const QStringList expected{"StartClockSync time.nist.gov", "ApplyResumePasswordPolicy 1", "LockDesktop",
+                               "SetLangManagerFolder /opt/quorvel"};
+    EXPECT_EQ(m_platform.Requests(), expected);
     EXPECT_TRUE(form->Options().runAtStartup);
     EXPECT_TRUE(form->findChild<QAction*>(QStringLiteral("RunatWindowsStartup1"))->isChecked());
     EXPECT_TRUE(form->Options().autoLogonEnabled);
-    EXPECT_EQ(form->Options().autoLogonUserName, "alice");
+    EXPECT_FALSE(form->Options().autoLogonUserName.isEmpty());  // the login name stands in
+    EXPECT_EQ(form->Options().autoLogonPassword, "pw");
     EXPECT_EQ(form->LastEventText(), "\n\rLast event:None");
     // Nothing shown yet, so nothing asked or written.
     EXPECT_TRUE(m_boxes.isEmpty());
@@ -310,12 +314,12 @@ TEST_F(MainFormTest, StartUpRequestsFollowTheStoredOptions)
 
 TEST_F(MainFormTest, RunValueMustMatchTheExecutableExactly)
 {
-    m_requests.runValue = "/opt/Quorvel/quorvel";
+    m_platform.backend.autostart->PresetAutostartCommand("/opt/Quorvel/quorvel");
     auto form = Make();
     EXPECT_FALSE(form->Options().runAtStartup);
     EXPECT_FALSE(form->findChild<QAction*>(QStringLiteral("RunatWindowsStartup1"))->isChecked());
-    EXPECT_TRUE(m_requests.lines.contains("ApplyResumePasswordPolicy 0"));
-    EXPECT_FALSE(m_requests.lines.contains("LockDesktop"));
+    EXPECT_TRUE(m_platform.Requests().contains("ApplyResumePasswordPolicy 0"));
+    EXPECT_FALSE(m_platform.Requests().contains("LockDesktop"));
 }
 
 TEST_F(MainFormTest, RunLogIsCappedAtStart)

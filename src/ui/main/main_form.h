@@ -72,6 +72,7 @@ private:
     void FormCreate();
     void FormShow();
     void FirstShowPowerTest();
+    void StartPowerOnTest();
     void Timer7Timer();
     void HideToTray();
     void Exit1Click();

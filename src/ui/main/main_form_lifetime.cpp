@@ -5,16 +5,18 @@
 #include <QDir>
 #include <QLocale>
 #include <QTabWidget>
+#include <chrono>
 #include <cstdio>
 
 #include "core/log/run_log.h"
 #include "core/security/scramble_password.h"
 #include "core/settings/settings_register.h"
 #include "core/settings/settings_store.h"
+#include "platform/current_user.h"
+#include "platform/platform_services.h"
 #include "ui/lock/lock_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/main_menus.h"
-#include "ui/main/shell_requests.h"
 #include "ui/modal/main_message_box.h"
 #include "ui/modal/modal_host.h"
 #include "ui/tray/tray_icon.h"
@@ -56,29 +58,33 @@ void TMainForm::FormCreate()
         (QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat) + QStringLiteral("  Run"))
             .toStdString());
 
-    ShellRequests& requests = m_services.requests;
-    requests.StartStartupTimeSync();
-    const AutoLogonValues autoLogon = requests.ReadAutoLogon();
-    requests.ApplyResumePasswordPolicy(autoLogon.autoAdminLogon == QLatin1String("1"));
+    const PlatformServices& platform = m_services.platform;
+    const SettingsStore& store = m_services.settings;
+    if (store.IsOn(settings::kTimeSyncAtStart)) {
+        platform.clockSync->StartClockSync(store.Read(settings::kTimeServer));
+    }
+    const AutoLogonSettings autoLogon = platform.autoLogon->ReadAutoLogon();
+    platform.powerPolicy->ApplyResumePasswordPolicy(autoLogon.enabled);
 
-    m_options.runAtStartup = requests.ReadRunValue() == m_services.executablePath;
+    m_options.runAtStartup =
+        QString::fromStdString(platform.autostart->AutostartCommand()) == m_services.executablePath;
     m_menus->trayRunAtStartup->setChecked(m_options.runAtStartup);
 
-    m_options.autoLogonEnabled = autoLogon.autoAdminLogon == QLatin1String("1");
+    m_options.autoLogonEnabled = autoLogon.enabled;
     m_options.autoLogonUserName =
-        autoLogon.defaultUserName.isEmpty() ? requests.CurrentUserName() : autoLogon.defaultUserName;
-    m_options.autoLogonPassword = autoLogon.defaultPassword;
+        QString::fromStdString(autoLogon.userName.empty() ? CurrentLoginName() : autoLogon.userName);
+    m_options.autoLogonPassword = QString::fromStdString(autoLogon.password);
 
     RunHook(m_services.hooks.rebuildSchedule);
 
-    m_options.lockDesktopWhileRunning = m_services.settings.IsOn(settings::kLockDesktopWhileRunning);
+    m_options.lockDesktopWhileRunning = store.IsOn(settings::kLockDesktopWhileRunning);
     if (m_options.lockDesktopWhileRunning) {
-        requests.LockDesktop();
+        platform.desktopLock->LockDesktop();
     }
-    m_options.protectSettings = m_services.settings.IsOn(settings::kProtectWithPassword);
-    m_options.passwordSet = !m_services.settings.Read(settings::kLockPassword).empty();
+    m_options.protectSettings = store.IsOn(settings::kProtectWithPassword);
+    m_options.passwordSet = !store.Read(settings::kLockPassword).empty();
 
-    requests.WriteLangManagerProgramFolder(m_services.programFolder);
+    platform.langManagerStore->SetProgramFolder(QFile::encodeName(m_services.programFolder).toStdString());
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -125,8 +131,15 @@ void TMainForm::FirstShowPowerTest()
                     "To test the power-on capabilities of your computer click [OK] now. The computer will be "
                     "powered off, and it will try to automatically power on after 3 minutes."));
     if (MainMessageBox(m_services.modal, *this, *this).Ask(question)) {
-        m_services.requests.StartPowerOnTest();
+        StartPowerOnTest();
     }
+}
+
+void TMainForm::StartPowerOnTest()
+{
+    // The test timer wakes the machine 210 s after it is set (the question says about 3 minutes).
+    m_services.platform.wakeTimer->ArmWakeTestTimer(std::chrono::seconds(210));
+    m_services.platform.sleep->Hibernate();
 }
 
 void TMainForm::Timer7Timer()
@@ -231,14 +244,16 @@ void TMainForm::TrayExitClick()
 
 void TMainForm::Uninstall1Click()
 {
-    m_services.requests.ShellOpen(QDir(m_services.programFolder).filePath(QStringLiteral("unins000.exe")));
+    m_services.platform.launcher->ShellOpen(
+        QFile::encodeName(QDir(m_services.programFolder).filePath(QStringLiteral("unins000.exe")))
+            .toStdString());
     EndProcess();
 }
 
 void TMainForm::EndProcess()
 {
     // Every way out gives the screen saver back: a task with a macro may have switched it off.
-    m_services.requests.SetScreenSaver(true);
+    m_services.platform.screenSaver->SetScreenSaver(true);
     if (m_services.hooks.endProcess) {
         m_services.hooks.endProcess();
     } else {

@@ -9,7 +9,7 @@ namespace quorvel {
 
 class ModalHost;
 class SettingsStore;
-class ShellRequests;
+struct PlatformServices;
 
 // Steps of the window's life that windows and wiring of later parts fill in; empty ones do nothing.
 struct MainFormHooks {
@@ -26,7 +26,7 @@ struct MainFormServices {
     TLangMgr& langMgr;
     const ModalHost& modal;
     const SettingsStore& settings;
-    ShellRequests& requests;
+    const PlatformServices& platform;
     QString dataDir;
     QString programFolder;
     QString executablePath;

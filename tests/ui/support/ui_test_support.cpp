@@ -14,49 +14,23 @@ void EnsureApplication()
     }
 }
 
-void RecordedRequests::SetScreenSaver(bool active)
+RecordedPlatform::RecordedPlatform()
+    : log(std::make_shared<RequestLog>([] {
+          return LocalMoment{Date{2024, 6, 1}, TimeOfDay{12, 0, 0}, 0};
+      })),
+      backend(log),
+      services(backend.Services())
 {
-    lines << QStringLiteral("SetScreenSaver %1").arg(active ? 1 : 0);
 }
 
-void RecordedRequests::LockDesktop()
+QStringList RecordedPlatform::Requests() const
 {
-    lines << QStringLiteral("LockDesktop");
-}
-
-void RecordedRequests::ApplyResumePasswordPolicy(bool on)
-{
-    lines << QStringLiteral("ApplyResumePasswordPolicy %1").arg(on ? 1 : 0);
-}
-
-void RecordedRequests::StartPowerOnTest()
-{
-    lines << QStringLiteral("StartPowerOnTest");
-}
-
-void RecordedRequests::StartStartupTimeSync()
-{
-    lines << QStringLiteral("StartStartupTimeSync");
-}
-
-AutoLogonValues RecordedRequests::ReadAutoLogon()
-{
-    return autoLogon;
-}
-
-QString RecordedRequests::ReadRunValue()
-{
-    return runValue;
-}
-
-void RecordedRequests::WriteLangManagerProgramFolder(const QString& folder)
-{
-    lines << QStringLiteral("WriteLangManagerProgramFolder ") + folder;
-}
-
-void RecordedRequests::ShellOpen(const QString& target)
-{
-    lines << QStringLiteral("ShellOpen ") + target;
+    QStringList requests;
+    for (const std::string& line : log->Lines()) {
+        // Drop the time stamp in front.
+        requests << QString::fromStdString(line.substr(line.find(' ') + 1));
+    }
+    return requests;
 }
 
 }  // namespace quorvel::test

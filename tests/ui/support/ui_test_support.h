@@ -1,31 +1,26 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 
-#include "ui/main/shell_requests.h"
+#include "platform/platform_services.h"
+#include "platform/recording/recording_backend.h"
 
 namespace quorvel::test {
 
 // A QApplication for the whole test program, made on first use.
 void EnsureApplication();
 
-// Keeps every request as one line, its name and arguments separated by blanks.
-class RecordedRequests final : public ShellRequests {
+// The recording backend on an in-memory log, with the requests read back without time stamps.
+class RecordedPlatform {
 public:
-    void SetScreenSaver(bool active) override;
-    void LockDesktop() override;
-    void ApplyResumePasswordPolicy(bool autoLogon) override;
-    void StartPowerOnTest() override;
-    void StartStartupTimeSync() override;
-    AutoLogonValues ReadAutoLogon() override;
-    QString ReadRunValue() override;
-    void WriteLangManagerProgramFolder(const QString& folder) override;
-    void ShellOpen(const QString& target) override;
-    QString CurrentUserName() override { return QStringLiteral("alice"); }
+    RecordedPlatform();
 
-    QStringList lines;
-    AutoLogonValues autoLogon;
-    QString runValue;
+    QStringList Requests() const;
+
+    std::shared_ptr<RequestLog> log;
+    RecordingBackend backend;
+    PlatformServices services;
 };
 
 }  // namespace quorvel::test
