@@ -1,0 +1,67 @@
+#include "core/schedule/schedule_build.h"
+
+#include <utility>
+
+#include "core/schedule/order_tasks.h"
+#include "core/schedule/schedule_texts.h"
+#include "core/schedule/task_dating.h"
+#include "core/schedule/tray_hint.h"
+#include "core/schedule/wake_moment.h"
+#include "core/tasks/task_file.h"
+#include "core/tasks/task_line.h"
+
+namespace quorvel {
+
+namespace {
+
+bool MacroPending(const ScheduleTable& table)
+{
+    for (const ScheduleRow& row : table.rows) {
+        if (row.IsPending() && !row.record.Macro.empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+ScheduleBuild BuildSchedule(std::vector<std::string> taskLines, const LocalMoment& now,
+                            const TimeFormat& format, const LangLookup& lang, std::string_view lastEventText)
+{
+    const ScheduleTexts texts(lang);
+
+    std::vector<ScheduleRow> rows;
+    rows.reserve(taskLines.size());
+    for (const std::string& line : taskLines) {
+        rows.push_back(DateTask(ParseTaskLine(line), now, format, texts));
+    }
+
+    ScheduleBuild build;
+    const std::vector<std::size_t> order = OrderTasks(rows);
+    build.taskLines.reserve(order.size());
+    build.table.rows.reserve(order.size());
+    for (const std::size_t index : order) {
+        build.taskLines.push_back(std::move(taskLines[index]));
+        build.table.rows.push_back(std::move(rows[index]));
+    }
+
+    build.powerOnPending = PowerOnPending(build.table);
+    build.keepScreenSaverOff = MacroPending(build.table);
+    build.upcomingText = UpcomingText(build.table, texts);
+    build.trayHint = build.upcomingText;
+    build.trayHint += lastEventText;
+    build.clockWatch = ClockWatchRecordAt(now, format);
+    return build;
+}
+
+ScheduleBuild BuildScheduleFromFile(const std::string& dataDir, const LocalMoment& now,
+                                    const TimeFormat& format, const LangLookup& lang,
+                                    std::string_view lastEventText)
+{
+    std::optional<std::vector<std::string>> lines = LoadTaskFile(dataDir);
+    return BuildSchedule(lines ? std::move(*lines) : std::vector<std::string>{}, now, format, lang,
+                         lastEventText);
+}
+
+}  // namespace quorvel
