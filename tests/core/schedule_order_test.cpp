@@ -28,7 +28,7 @@ ScheduleBuild Build(const std::vector<TaskRecord>& tasks, const LocalMoment& now
 std::vector<std::string> Titles(const ScheduleBuild& build)
 {
     std::vector<std::string> titles;
-    for (const ScheduleRow& row : build.table.rows) {
+    for (const ScheduleRow& row : build.table.Rows()) {
         titles.push_back(row.record.Title);
     }
     return titles;
@@ -110,7 +110,7 @@ TEST(OrderTasks, EveryLineIsKeptWithItsOwnRow)
     ASSERT_EQ(build.taskLines.size(), lines.size());
     ASSERT_EQ(build.table.Size(), lines.size());
     for (std::size_t i = 0; i < build.taskLines.size(); ++i) {
-        EXPECT_EQ(build.table.rows[i].record, ParseTaskLine(build.taskLines[i])) << build.taskLines[i];
+        EXPECT_EQ(build.table.At(i + 1).record, ParseTaskLine(build.taskLines[i])) << build.taskLines[i];
     }
     std::vector<std::string> before = lines;
     std::vector<std::string> after = build.taskLines;

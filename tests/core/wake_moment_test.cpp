@@ -55,6 +55,7 @@ TEST_P(Wake, ArmsForTheEarliestPowerOnTaskStillToCome)
     EXPECT_EQ(build.powerOnPending, GetParam().pending);
     EXPECT_EQ(PowerOnPending(build.table), GetParam().pending);
     EXPECT_EQ(WakeMoment(build.table, now), GetParam().wake);
+    EXPECT_EQ(build.wakeMoment, GetParam().wake);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -33,14 +33,14 @@ std::optional<std::int64_t> OccurrenceSecond(const ScheduleRow& row)
 std::vector<std::size_t> DuePositions(const ScheduleTable& table, const TickSpan& span)
 {
     std::vector<std::pair<std::int64_t, std::size_t>> due;
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const ScheduleRow& row = table.rows[i];
+    for (std::size_t position = 1; position <= table.Size(); ++position) {
+        const ScheduleRow& row = table.At(position);
         if (!row.IsPending()) {
             continue;
         }
         const std::int64_t second = *OccurrenceSecond(row);
         if (second >= span.first && second <= span.last) {
-            due.emplace_back(second, i + 1);
+            due.emplace_back(second, position);
         }
     }
     std::sort(due.begin(), due.end());

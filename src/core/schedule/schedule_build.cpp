@@ -8,7 +8,6 @@
 #include "core/schedule/tray_hint.h"
 #include "core/schedule/wake_moment.h"
 #include "core/tasks/task_file.h"
-#include "core/tasks/task_line.h"
 
 namespace quorvel {
 
@@ -16,7 +15,7 @@ namespace {
 
 bool MacroPending(const ScheduleTable& table)
 {
-    for (const ScheduleRow& row : table.rows) {
+    for (const ScheduleRow& row : table.Rows()) {
         if (row.IsPending() && !row.record.Macro.empty()) {
             return true;
         }
@@ -31,22 +30,23 @@ ScheduleBuild BuildSchedule(std::vector<std::string> taskLines, const LocalMomen
 {
     const ScheduleTexts texts(lang);
 
+    // Each row is dated where it stands; only the lines and an index are put in list order.
     std::vector<ScheduleRow> rows;
     rows.reserve(taskLines.size());
     for (const std::string& line : taskLines) {
-        rows.push_back(DateTask(ParseTaskLine(line), now, format, texts));
+        DateRow(rows.emplace_back(line), now, format, texts);
     }
 
     ScheduleBuild build;
-    const std::vector<std::size_t> order = OrderTasks(rows);
+    std::vector<std::size_t> order = OrderTasks(rows);
     build.taskLines.reserve(order.size());
-    build.table.rows.reserve(order.size());
     for (const std::size_t index : order) {
         build.taskLines.push_back(std::move(taskLines[index]));
-        build.table.rows.push_back(std::move(rows[index]));
     }
+    build.table = ScheduleTable(std::move(rows), std::move(order));
 
     build.powerOnPending = PowerOnPending(build.table);
+    build.wakeMoment = WakeMoment(build.table, now);
     build.keepScreenSaverOff = MacroPending(build.table);
     build.upcomingText = UpcomingText(build.table, texts);
     build.trayHint = build.upcomingText;

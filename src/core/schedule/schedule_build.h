@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,8 @@ struct ScheduleBuild {
     std::vector<std::string> taskLines;  // the given lines in list order, none lost
     ScheduleTable table;                 // one row per line, same order
     bool powerOnPending = false;
+    // When to arm the wake timer; handed to the wake thread so it needs no view of the table.
+    std::optional<LocalMoment> wakeMoment;
     bool keepScreenSaverOff = false;  // a macro task is still to come
     std::string upcomingText;
     std::string trayHint;  // upcomingText and the last-event text, uncut

@@ -5,7 +5,7 @@ namespace quorvel {
 std::string ScheduleListing(const ScheduleTable& table)
 {
     std::string text;
-    for (const ScheduleRow& row : table.rows) {
+    for (const ScheduleRow& row : table.Rows()) {
         text += row.nextDate;
         text += '\t';
         text += row.taskStatus;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/schedule/schedule_texts.h"
 #include "core/tasks/task_record.h"
@@ -12,6 +13,11 @@ namespace quorvel {
 
 // One task of the schedule as the last rebuild dated it.
 struct ScheduleRow {
+    ScheduleRow() = default;
+    // Parses `line` straight into `record`: a record is large, and a rebuild of many tasks should
+    // neither copy nor move it.
+    explicit ScheduleRow(std::string_view line);
+
     TaskRecord record;  // the fields as stored, untrimmed
     RecurrenceKind kind = RecurrenceKind::Weekly;
 

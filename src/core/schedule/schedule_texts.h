@@ -2,15 +2,16 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/text/lang_lookup.h"
 
 namespace quorvel {
 
 // The state words stored and compared in English, whatever the language shown.
-inline constexpr const char* kStateEnabled = "Enabled";
-inline constexpr const char* kStatusPassed = "Passed";
-inline constexpr const char* kStatusWaiting = "Waiting";
+inline constexpr std::string_view kStateEnabled = "Enabled";
+inline constexpr std::string_view kStatusPassed = "Passed";
+inline constexpr std::string_view kStatusWaiting = "Waiting";
 
 // Every text the schedule shows, looked up once per rebuild rather than once per task.
 struct ScheduleTexts {

@@ -26,7 +26,8 @@ RepeatParts PartsOf(const std::string& repeatCode, RecurrenceKind kind)
     return parts;
 }
 
-void DateRow(ScheduleRow& row, const RepeatParts& parts, const LocalMoment& now, const TimeFormat& format)
+void DateOccurrence(ScheduleRow& row, const RepeatParts& parts, const LocalMoment& now,
+                    const TimeFormat& format)
 {
     if (row.record.State != kStateEnabled) {
         row.taskStatus = row.record.State;
@@ -58,13 +59,18 @@ ScheduleRow DateTask(TaskRecord record, const LocalMoment& now, const TimeFormat
 {
     ScheduleRow row;
     row.record = std::move(record);
+    DateRow(row, now, format, texts);
+    return row;
+}
+
+void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format, const ScheduleTexts& texts)
+{
     row.kind = RecurrenceKindOf(row.record.RepeatCode);
     const RepeatParts parts = PartsOf(row.record.RepeatCode, row.kind);
-    DateRow(row, parts, now, format);
+    DateOccurrence(row, parts, now, format);
     row.repeatText = RepeatText(row.record, parts, texts);
     row.displayLine =
         DisplayLine(row.taskStatus, row.repeatText, row.record.StartTime, row.record.Title, texts);
-    return row;
 }
 
 }  // namespace quorvel

@@ -14,4 +14,8 @@ namespace quorvel {
 ScheduleRow DateTask(TaskRecord record, const LocalMoment& now, const TimeFormat& format,
                      const ScheduleTexts& texts);
 
+// The same for a row whose record is already in place, filling the other columns where the row
+// stands (a row is large; a rebuild of many tasks should not move it).
+void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format, const ScheduleTexts& texts);
+
 }  // namespace quorvel

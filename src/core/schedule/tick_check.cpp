@@ -18,17 +18,19 @@ constexpr std::size_t kFiredMemoryEntries = 512;
 std::size_t TwinsBefore(const ScheduleTable& table, std::size_t position)
 {
     const TaskRecord& record = table.At(position).record;
-    return static_cast<std::size_t>(
-        std::count_if(table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(position - 1),
-                      [&](const ScheduleRow& row) { return row.record == record; }));
+    std::size_t twins = 0;
+    for (std::size_t before = 1; before < position; ++before) {
+        twins += table.At(before).record == record ? 1 : 0;
+    }
+    return twins;
 }
 
 std::optional<std::size_t> FindTwin(const ScheduleTable& table, const TaskRecord& record, std::size_t twin)
 {
     std::size_t seen = 0;
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        if (table.rows[i].record == record && seen++ == twin) {
-            return i + 1;
+    for (std::size_t position = 1; position <= table.Size(); ++position) {
+        if (table.At(position).record == record && seen++ == twin) {
+            return position;
         }
     }
     return std::nullopt;

@@ -67,12 +67,12 @@ std::string UpcomingText(const ScheduleTable& table, const ScheduleTexts& texts)
 {
     std::string text = texts.upcoming;
     // A task that will not fire (passed, disabled, undatable) is never announced as upcoming.
-    if (table.Empty() || !table.rows.front().IsPending()) {
+    if (table.Empty() || !table.At(1).IsPending()) {
         text += texts.none;
         return text;
     }
     text += ' ';
-    AppendTaskSummary(text, texts.wait, table.rows.front(), texts);
+    AppendTaskSummary(text, texts.wait, table.At(1), texts);
     return text;
 }
 

@@ -9,7 +9,7 @@ namespace quorvel {
 
 bool PowerOnPending(const ScheduleTable& table)
 {
-    for (const ScheduleRow& row : table.rows) {
+    for (const ScheduleRow& row : table.Rows()) {
         if (row.IsPending() && !row.record.PowerOn.empty()) {
             return true;
         }
@@ -22,7 +22,7 @@ std::optional<LocalMoment> WakeMoment(const ScheduleTable& table, const LocalMom
     const std::string_view keyword = ActionKeyword(ActionKind::PowerOn);
     std::optional<LocalMoment> earliest;
     std::int64_t earliestSeconds = 0;
-    for (const ScheduleRow& row : table.rows) {
+    for (const ScheduleRow& row : table.Rows()) {
         if (!row.IsPending() || row.record.PowerOn != keyword) {
             continue;
         }
