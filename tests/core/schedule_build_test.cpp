@@ -53,7 +53,17 @@ TEST_F(TaskFolder, MissingOrEmptyFileGivesNoTasks)
         EXPECT_FALSE(build.powerOnPending);
         EXPECT_EQ(build.trayHint, "Upcoming event:None\n\rLast event:None");
         EXPECT_EQ(ScheduleListing(build.table), "");
+        EXPECT_EQ(build.loadError, "");
     }
+}
+
+TEST_F(TaskFolder, UnreadableFileIsReportedNotTakenForNoTasks)
+{
+    // A folder where the file should be cannot be read as one, whoever runs the test.
+    std::filesystem::create_directory(m_dir + "/task.dat");
+    const ScheduleBuild build = Build(At(2024, 5, 14, 10, 0, 0));
+    EXPECT_TRUE(build.table.Empty());
+    EXPECT_NE(build.loadError, "");
 }
 
 TEST_F(TaskFolder, ReadsDatesAndListsTheFile)

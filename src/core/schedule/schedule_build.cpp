@@ -59,9 +59,12 @@ ScheduleBuild BuildScheduleFromFile(const std::string& dataDir, const LocalMomen
                                     const TimeFormat& format, const LangLookup& lang,
                                     std::string_view lastEventText)
 {
-    std::optional<std::vector<std::string>> lines = LoadTaskFile(dataDir);
-    return BuildSchedule(lines ? std::move(*lines) : std::vector<std::string>{}, now, format, lang,
-                         lastEventText);
+    std::string error;
+    std::optional<std::vector<std::string>> lines = LoadTaskFile(dataDir, &error);
+    ScheduleBuild build = BuildSchedule(lines ? std::move(*lines) : std::vector<std::string>{}, now, format,
+                                        lang, lastEventText);
+    build.loadError = std::move(error);
+    return build;
 }
 
 }  // namespace quorvel

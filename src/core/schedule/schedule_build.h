@@ -24,6 +24,9 @@ struct ScheduleBuild {
     std::string upcomingText;
     std::string trayHint;  // upcomingText and the last-event text, uncut
     ClockWatchRecord clockWatch;
+    // Why task.dat could not be read although it exists; empty otherwise. The schedule is then
+    // empty, and the file must not be saved over: it still holds tasks nobody has seen.
+    std::string loadError;
 };
 
 // Parses, dates and orders `taskLines` at `now`. `lastEventText` is the hint's second half as it
@@ -31,7 +34,8 @@ struct ScheduleBuild {
 ScheduleBuild BuildSchedule(std::vector<std::string> taskLines, const LocalMoment& now,
                             const TimeFormat& format, const LangLookup& lang, std::string_view lastEventText);
 
-// The same from the task file in `dataDir`; a missing file means no tasks.
+// The same from the task file in `dataDir`; a missing file means no tasks, an unreadable one
+// no tasks and a `loadError`.
 ScheduleBuild BuildScheduleFromFile(const std::string& dataDir, const LocalMoment& now,
                                     const TimeFormat& format, const LangLookup& lang,
                                     std::string_view lastEventText);
