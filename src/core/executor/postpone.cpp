@@ -1,7 +1,8 @@
 #include "core/executor/postpone.h"
 
-#include <chrono>
+#include <cstdint>
 
+#include "core/schedule/calendar.h"
 #include "core/tasks/run_program.h"
 #include "core/tasks/task_fields.h"
 #include "core/tasks/task_line.h"
@@ -10,33 +11,28 @@
 namespace quorvel {
 namespace {
 
-// Local wall-clock arithmetic, as the reminder counts: a delay over a clock change still lands
-// on the same clock reading.
+// Wall-clock arithmetic, as the reminder counts: a delay over a clock change still lands on the
+// same clock reading.
 LocalMoment AddMinutes(const LocalMoment& moment, int minutes)
 {
-    using namespace std::chrono;
-    const year_month_day day{year{moment.date.year}, month{static_cast<unsigned>(moment.date.month)},
-                             std::chrono::day{static_cast<unsigned>(moment.date.day)}};
-    const auto later = sys_days{day} + hours{moment.time.hour} + std::chrono::minutes{moment.time.minute} +
-                       seconds{moment.time.second} + std::chrono::minutes{minutes};
-    const sys_days laterDay = floor<days>(later);
-    const hh_mm_ss<seconds> clock{later - laterDay};
-    const year_month_day laterDate{laterDay};
+    std::int64_t second = MillisecondOfDay(moment.time) / 1000 + std::int64_t{minutes} * 60;
+    std::int64_t days = second / kSecondsPerDay;
+    second %= kSecondsPerDay;
+    if (second < 0) {
+        second += kSecondsPerDay;
+        --days;
+    }
     LocalMoment result;
-    result.date =
-        Date{static_cast<int>(laterDate.year()), static_cast<int>(static_cast<unsigned>(laterDate.month())),
-             static_cast<int>(static_cast<unsigned>(laterDate.day()))};
-    result.time =
-        TimeOfDay{static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count())};
+    result.date = AddDays(moment.date, days);
+    result.time = TimeOfDay{static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
+                            static_cast<int>(second % 60)};
     result.millisecond = moment.millisecond;
     return result;
 }
 
 std::string OnceCode(const Date& date)
 {
-    return "l2-" + std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-           std::to_string(date.day);
+    return "l2-" + DateText(date);
 }
 
 // The one action field of the new task, as the reminder's event names it.
