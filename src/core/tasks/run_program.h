@@ -10,7 +10,9 @@ struct ProgramAndParameters {
     std::string parameters;
 };
 
-// Splits the parameter of a RunProgram field ("path | params") at its first "|".
+// Splits the parameter of a RunProgram field ("path | params") at its first "|": the program is
+// the text before it less its last character, the parameters the text after it less its first.
+// Without a bar the whole text is the program and there are no parameters.
 ProgramAndParameters SplitRunProgram(std::string_view parameter);
 
 // The inverse: program, " | ", parameters.

@@ -19,8 +19,9 @@ public:
     std::string FormatLongDate(const Date& date) const;
     std::string FormatShortDate(const Date& date) const;
 
-    // Reads a stored time of day: the long format first, then the other forms a task file written
-    // under another format may hold. Nothing when the text is no time of day.
+    // Reads a stored time of day: the whole text (trailing blanks aside) in the long format, else
+    // in the short format (seconds 0), else in the forms a task file written under another format
+    // may hold (see ReadLenientTime). Nothing when the text is no time of day.
     std::optional<TimeOfDay> ParseTime(std::string_view text) const;
 
     const std::string& LongTimePattern() const { return m_longTime; }
@@ -37,5 +38,13 @@ private:
 
 // The formats of the process's current LC_TIME locale (nl_langinfo). Only the app calls this.
 TimeFormat TimeFormatFromCurrentLocale();
+
+// The formats made from a locale's time pattern (T_FMT), its 12-hour pattern (T_FMT_AMPM) and its
+// date pattern (D_FMT). The long time is the time pattern, or the 12-hour one when the time
+// pattern uses AM/PM, with shorthands such as %T spelled out; one without seconds is replaced by
+// "%H:%M:%S" (or "%I:%M:%S %p"). The short time is the long one without its seconds, the short
+// date the date pattern, the long date the weekday name followed by the short date.
+TimeFormat TimeFormatFromLangInfo(std::string_view timeFormat, std::string_view amPmTimeFormat,
+                                  std::string_view dateFormat);
 
 }  // namespace quorvel

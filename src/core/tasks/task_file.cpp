@@ -1,0 +1,106 @@
+#include "core/tasks/task_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/io/atomic_file.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+enum class ReadOutcome { Read, Missing, Failed };
+
+// Like ReadWholeFile, but keeps "not there" apart from "there and unreadable".
+ReadOutcome ReadBytes(const std::string& path, std::string& contents, std::string& error)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return ReadOutcome::Missing;
+        }
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return ReadOutcome::Failed;
+    }
+    contents.clear();
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) {
+            break;
+        }
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = "cannot read " + path + ": " + std::strerror(errno);
+            ::close(fd);
+            return ReadOutcome::Failed;
+        }
+        contents.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return ReadOutcome::Read;
+}
+
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            // The last line may lack its line end.
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        start = end + (crlf ? 2 : 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string TaskFilePath(const std::string& dataDir)
+{
+    if (dataDir.empty()) {
+        return kTaskFileName;
+    }
+    return dataDir.back() == '/' ? dataDir + kTaskFileName : dataDir + "/" + kTaskFileName;
+}
+
+std::optional<std::vector<std::string>> LoadTaskFile(const std::string& dataDir, std::string* error)
+{
+    std::string contents;
+    std::string failure;
+    const ReadOutcome outcome = ReadBytes(TaskFilePath(dataDir), contents, failure);
+    if (error != nullptr) {
+        *error = failure;
+    }
+    if (outcome != ReadOutcome::Read) {
+        return std::nullopt;
+    }
+    return SplitLines(contents);
+}
+
+std::string SaveTaskFile(const std::string& dataDir, const std::vector<std::string>& taskLines)
+{
+    std::string contents;
+    for (std::size_t i = 0; i < taskLines.size(); ++i) {
+        const std::string& line = taskLines[i];
+        if (line.find_first_of("\r\n") != std::string::npos) {
+            return "task " + std::to_string(i + 1) + " holds a line break and cannot be saved";
+        }
+        contents += line;
+        contents += kLineEnd;
+    }
+    return WriteFileAtomically(TaskFilePath(dataDir), contents, 0600);
+}
+
+}  // namespace quorvel
