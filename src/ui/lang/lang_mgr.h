@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "ui/lang/lang_item.h"
+#include "ui/lang/lang_store.h"
 
 class TLangForm;
 
@@ -26,6 +27,8 @@ public:
 
     // Fills `names` with every language's Name and returns ItemIndex.
     int ListLanguages(QStringList& names) const;
+    // Makes the language at `index` current and remembers it; an index outside the list changes
+    // nothing. Either way every registered window re-applies the current language.
     void SelectLanguage(int index);
     QString CurrentFile() const;
     int ItemIndex() const { return m_itemIndex; }
@@ -37,8 +40,24 @@ public:
     // A text of a section of the current language file, for code without a window.
     QString LangFileStr(const QString& section, const QString& key, const QString& defaultText) const;
 
+    // Remembers the program's folder beside the language choice; the app does this at every start.
+    // False, with `error` saying why, when the store cannot be written.
+    bool StoreProgramFolder(const QString& folder, QString& error) const;
+
+    // File name stem of language files: Quorvel.<ext>, matched without regard to case.
+    static constexpr const char* kFileStem = "Quorvel";
+    static constexpr const char* kUnknownName = "<Unknown>";
+    static constexpr const char* kUnsafeFreeMessage = "unsafe free of Language Manager!";
+
 private:
+    void FindLanguageFiles();
+    void ChooseInitialLanguage();
+    // The extension wanted at start: the stored choice, else the locale's.
+    QString WantedExtension() const;
+    int IndexOfExtension(const QString& extension) const;
+
     LangMgrConfig m_config;
+    quorvel::LangStore m_store;
     int m_itemIndex = -1;
     QList<TLangItem> m_items;
     QList<TLangForm*> m_windowList;

@@ -1,0 +1,29 @@
+#include "app/lang_template_command.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include "app/lang_template_windows.h"
+#include "core/io/atomic_file.h"
+#include "ui/lang/lang_template.h"
+
+namespace quorvel {
+
+int WriteLanguageTemplateCommand(const QString& path, QTextStream& err)
+{
+    QString error;
+    const auto windows = LanguageTemplateWindows();
+    const std::string contents = BuildLanguageTemplate(windows, LangMessageCatalog(), error);
+    if (contents.empty()) {
+        err << "Cannot build the language template: " << error << Qt::endl;
+        return 1;
+    }
+    const std::string failed = WriteFileAtomically(QFile::encodeName(path).toStdString(), contents, 0644);
+    if (!failed.empty()) {
+        err << "Cannot write the language template: " << QString::fromStdString(failed) << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace quorvel
