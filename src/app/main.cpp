@@ -1,16 +1,20 @@
 #include <QCoreApplication>
-#include <QCommandLineParser>
+#include <QTextStream>
+#include <cstdio>
 
+#include "app/start_up.h"
 #include "core/app_info.h"
+#include "platform/local_clock.h"
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(quorvel::kProductName);
     QCoreApplication::setApplicationVersion(quorvel::kProductVersion);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.process(app);
-    return 0;
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const quorvel::StartUp startUp =
+        quorvel::PrepareStartUp(QCoreApplication::arguments(), out, err, quorvel::CurrentLocalMoment);
+    return startUp.exitCode;
 }

@@ -1,1 +1,0 @@
-// Placeholder unit so the app library always has a source besides main().

@@ -1,0 +1,98 @@
+#include "app/command_line.h"
+
+#include <QDir>
+
+#include "core/app_info.h"
+
+namespace quorvel {
+namespace {
+
+const QString kDryRunFlag = QStringLiteral("--dry-run");
+const QString kDryRunWithFile = QStringLiteral("--dry-run=");
+
+}  // namespace
+
+CommandLine::CommandLine()
+    : m_dataDirOption(QStringLiteral("data-dir"),
+                      QStringLiteral("Keep wake.ini, task.dat and log.txt in DIR instead of "
+                                     "$XDG_DATA_HOME/Quorvel (default ~/.local/share/Quorvel)."),
+                      QStringLiteral("DIR")),
+      m_dryRunOption(QStringLiteral("dry-run"),
+                     QStringLiteral("Record power, session, program, process and clock requests instead "
+                                    "of carrying them out: --dry-run=FILE appends one line per request "
+                                    "to FILE, --dry-run alone writes them to standard error.")),
+      m_helpOption(m_parser.addHelpOption()),
+      m_versionOption(m_parser.addVersionOption())
+{
+    m_parser.setApplicationDescription(
+        QStringLiteral("Carries out scheduled tasks from the notification area."));
+    m_parser.addOption(m_dataDirOption);
+    m_parser.addOption(m_dryRunOption);
+}
+
+QString CommandLine::VersionText()
+{
+    return QStringLiteral("%1 %2").arg(QLatin1String(kProductName), QLatin1String(kProductVersion));
+}
+
+CommandLineAction CommandLine::Parse(const QStringList& arguments)
+{
+    m_options = CommandLineOptions{};
+    m_error.clear();
+
+    // The parser knows no optional values: take the file off "--dry-run=FILE" and leave the plain
+    // flag for it. Anything after "--" is not an option and stays as it is.
+    QStringList forParser;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const bool isOption = i > 0 && !optionsEnded;
+        if (isOption && argument == QLatin1String("--")) {
+            optionsEnded = true;
+        }
+        if (isOption && argument.startsWith(kDryRunWithFile)) {
+            m_options.dryRunFile = argument.mid(kDryRunWithFile.size());
+            if (m_options.dryRunFile.isEmpty()) {
+                return Failure(QStringLiteral("--dry-run= needs a file name."));
+            }
+            forParser.append(kDryRunFlag);
+            continue;
+        }
+        if (isOption && argument == kDryRunFlag) {
+            // The last form given wins, as for every other option.
+            m_options.dryRunFile.clear();
+        }
+        forParser.append(argument);
+    }
+
+    if (!m_parser.parse(forParser)) {
+        return Failure(m_parser.errorText());
+    }
+    if (m_parser.isSet(m_versionOption)) {
+        return CommandLineAction::ShowVersion;
+    }
+    if (m_parser.isSet(m_helpOption) || m_parser.isSet(QStringLiteral("help-all"))) {
+        return CommandLineAction::ShowHelp;
+    }
+    if (const QStringList extra = m_parser.positionalArguments(); !extra.isEmpty()) {
+        return Failure(QStringLiteral("Unexpected argument '%1'.").arg(extra.first()));
+    }
+    m_options.dryRun = m_parser.isSet(m_dryRunOption);
+    if (m_parser.isSet(m_dataDirOption)) {
+        const QString dir = m_parser.value(m_dataDirOption);
+        if (dir.isEmpty()) {
+            return Failure(QStringLiteral("--data-dir needs a folder name."));
+        }
+        // Absolute now, so a later change of the working folder cannot move the data.
+        m_options.dataDir = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
+    }
+    return CommandLineAction::Run;
+}
+
+CommandLineAction CommandLine::Failure(const QString& message)
+{
+    m_error = QStringLiteral("%1: %2").arg(QLatin1String(kProductName), message);
+    return CommandLineAction::Fail;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+namespace quorvel {
+
+enum class CommandLineAction { Run, ShowHelp, ShowVersion, Fail };
+
+struct CommandLineOptions {
+    QString dataDir;  // empty: the default folder
+    bool dryRun = false;
+    QString dryRunFile;  // empty: standard error
+};
+
+// The program's options. Parsing never prints or exits, so callers and tests decide what to do
+// with help, version and errors.
+class CommandLine {
+public:
+    CommandLine();
+
+    // `arguments` starts with the program's name, as QCoreApplication::arguments() does.
+    CommandLineAction Parse(const QStringList& arguments);
+
+    const CommandLineOptions& Options() const { return m_options; }
+
+    // After Fail: what was wrong, as "Quorvel: ..." without a line end.
+    const QString& ErrorText() const { return m_error; }
+
+    // Needs a QCoreApplication, which names the program in the usage line.
+    QString HelpText() const { return m_parser.helpText(); }
+
+    static QString VersionText();
+
+private:
+    CommandLineAction Failure(const QString& message);
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_dataDirOption;
+    QCommandLineOption m_dryRunOption;
+    QCommandLineOption m_helpOption;
+    QCommandLineOption m_versionOption;
+    CommandLineOptions m_options;
+    QString m_error;
+};
+
+}  // namespace quorvel

@@ -1,1 +1,0 @@
-// Placeholder unit until the first service lands.
