@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "app/lang_template_windows.h"
+#include "core/app_info.h"
 #include "core/io/atomic_file.h"
 #include "ui/lang/lang_template.h"
 
@@ -15,12 +16,12 @@ int WriteLanguageTemplateCommand(const QString& path, QTextStream& err)
     const auto windows = LanguageTemplateWindows();
     const std::string contents = BuildLanguageTemplate(windows, LangMessageCatalog(), error);
     if (contents.empty()) {
-        err << "Cannot build the language template: " << error << Qt::endl;
+        err << kProductName << ": cannot build the language template: " << error << Qt::endl;
         return 1;
     }
     const std::string failed = WriteFileAtomically(QFile::encodeName(path).toStdString(), contents, 0644);
     if (!failed.empty()) {
-        err << "Cannot write the language template: " << QString::fromStdString(failed) << Qt::endl;
+        err << kProductName << ": " << QString::fromStdString(failed) << Qt::endl;
         return 1;
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "ui/lang/lang_template.h"
 
+#include <QAction>
 #include <QWidget>
 #include <utility>
 
@@ -58,6 +59,26 @@ private:
     std::vector<Section> m_sections;
 };
 
+// The tool tip Qt shows for an action that has none of its own: its text without "&" marks and "...".
+QString DerivedToolTip(const QString& text)
+{
+    QString stripped = text;
+    stripped.remove(QStringLiteral("..."));
+    for (qsizetype i = 0; i < stripped.size(); ++i) {
+        if (stripped[i] == u'&') {
+            stripped.remove(i, 1);  // "&&" leaves one "&", which the loop then steps over
+        }
+    }
+    return stripped.trimmed();
+}
+
+// A hint worth translating: one the component really has, not the one Qt makes up from the text.
+bool HasOwnHint(const QObject& component, const QString& hint)
+{
+    const auto* action = qobject_cast<const QAction*>(&component);
+    return action == nullptr || hint != DerivedToolTip(action->text());
+}
+
 void AddWindow(QWidget& window, TemplateSections& sections)
 {
     const auto* form = dynamic_cast<const TLangForm*>(&window);
@@ -71,7 +92,8 @@ void AddWindow(QWidget& window, TemplateSections& sections)
     ForEachLangComponent(window, [&](QObject& component) {
         for (const auto property : {LangProperty::Caption, LangProperty::Hint}) {
             const auto text = ReadLangProperty(component, property);
-            if (text && !text->isEmpty() && *text != QLatin1String("-")) {
+            if (text && !text->isEmpty() && *text != QLatin1String("-") &&
+                (property != LangProperty::Hint || HasOwnHint(component, *text))) {
                 sections.Add(section, component.objectName().toStdString() + "." + LangPropertyName(property),
                              text->toStdString());
             }

@@ -1,0 +1,231 @@
+#include "ui/lang/lang_template.h"
+
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QFile>
+#include <QTextStream>
+#include <memory>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/lang_template_command.h"
+#include "app/lang_template_windows.h"
+#include "core/settings/profile_document.h"
+#include "core/text/ascii_case.h"
+#include "core/text/lang_format.h"
+#include "lang_key_scanner.h"
+#include "lang_test_support.h"
+#include "ui/lang/lang_file.h"
+#include "ui/lang/lang_message_catalog.h"
+
+namespace quorvel {
+namespace {
+
+using testing_support::LangFolder;
+using testing_support::TTestForm;
+
+QString SourcePath(const char* relative)
+{
+    return QStringLiteral(QUORVEL_SOURCE_DIR "/") + QString::fromLatin1(relative);
+}
+
+std::string ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+std::vector<std::string> Keys(const std::string& contents, const char* section)
+{
+    return ProfileDocument(contents).KeyNames(section);
+}
+
+std::string ShippedTemplate()
+{
+    QString error;
+    const auto windows = LanguageTemplateWindows();
+    return BuildLanguageTemplate(windows, LangMessageCatalog(), error);
+}
+
+class LangTemplateTest : public testing::Test {
+protected:
+    void SetUp() override { testing_support::EnsureLangTestApplication(); }
+};
+
+TEST_F(LangTemplateTest, HoldsEveryShownTextOfAWindowAndItsMessages)
+{
+    const LangTemplateWindowFactory windows[] = {
+        [](TLangMgr& mgr) {
+            auto form = std::make_unique<TTestForm>(mgr);
+            form->item->setToolTip(QStringLiteral("Opens a file"));
+            return form;
+        },
+    };
+    const LangMessage messages[] = {
+        {"TTestForm", "NoTask", "No Task."},
+        {"ttestform", "Button1.Caption", "not the shown text"},  // the window's own text comes first
+        {"WakeDll", "Message", "Sleep?"},
+    };
+    QString error;
+
+    const std::string contents = BuildLanguageTemplate(windows, messages, error);
+
+    ASSERT_FALSE(contents.empty()) << qPrintable(error);
+    EXPECT_TRUE(contents.starts_with("\xEF\xBB\xBF"));
+    EXPECT_EQ(ProfileDocument(contents).SectionNames(),
+              (std::vector<std::string>{"General", "TTestForm", "WakeDll"}));
+    EXPECT_EQ(Keys(contents, "General"), (std::vector<std::string>{"Language", "Charset"}));
+    // Creation order; no Text keys, no separator, no empty hints, no hint Qt derives from a caption.
+    EXPECT_EQ(Keys(contents, "TTestForm"),
+              (std::vector<std::string>{"Caption", "Button1.Caption", "Button1.Hint", "Label1.Caption",
+                                        "CheckBox1.Caption", "GroupBox1.Caption", "TabSheet1.Caption",
+                                        "File1.Caption", "Open1.Caption", "Open1.Hint", "NoTask"}));
+
+    const auto file = LangFile::FromBytes(contents);
+    EXPECT_EQ(file->Value("General", "Language"), QStringLiteral("English"));
+    EXPECT_EQ(file->Value("TTestForm", "TabSheet1.Caption"), QStringLiteral("  Scheduled Tasks   "));
+    EXPECT_EQ(file->Value("TTestForm", "Button1.Caption"), QStringLiteral("OK"));
+    EXPECT_EQ(file->Value("WakeDll", "Message"), QStringLiteral("Sleep?"));
+}
+
+TEST_F(LangTemplateTest, RefusesATextThatALanguageFileCannotHold)
+{
+    const LangMessage messages[] = {{"TMainForm", "OnClose", "Quit?\r\nMinimize?"}};
+    QString error;
+
+    EXPECT_EQ(BuildLanguageTemplate({}, messages, error), "");
+    EXPECT_TRUE(error.contains(QStringLiteral("OnClose"))) << qPrintable(error);
+}
+
+TEST_F(LangTemplateTest, CommandWritesTheTemplateAndExplainsFailures)
+{
+    CommandLine commandLine;
+    ASSERT_EQ(commandLine.Parse({QStringLiteral("quorvel"), QStringLiteral("--write-language-template"),
+                                 QStringLiteral("out.ENU")}),
+              CommandLineAction::WriteLanguageTemplate);
+    EXPECT_EQ(commandLine.Options().languageTemplateFile, QStringLiteral("out.ENU"));
+    const char* argv[] = {"quorvel", "--write-language-template=x", nullptr};
+    EXPECT_TRUE(CommandLine::AsksForLanguageTemplate(2, argv));
+    const char* after[] = {"quorvel", "--", "--write-language-template", nullptr};
+    EXPECT_FALSE(CommandLine::AsksForLanguageTemplate(3, after));
+
+    LangFolder folder;
+    QString messages;
+    QTextStream err(&messages);
+    EXPECT_EQ(WriteLanguageTemplateCommand(folder.File(QStringLiteral("Quorvel.ENU")), err), 0);
+    EXPECT_EQ(ReadBytes(folder.File(QStringLiteral("Quorvel.ENU"))), ShippedTemplate());
+    EXPECT_EQ(WriteLanguageTemplateCommand(folder.File(QStringLiteral("missing/Quorvel.ENU")), err), 1);
+    EXPECT_TRUE(messages.startsWith(QStringLiteral("Quorvel: "))) << qPrintable(messages);
+}
+
+// The shipped English file is the template itself; regenerate it with
+// quorvel --write-language-template lang/Quorvel.ENU when windows or messages change.
+TEST_F(LangTemplateTest, ShippedEnglishFileIsTheCurrentTemplate)
+{
+    EXPECT_EQ(ReadBytes(SourcePath("lang/Quorvel.ENU")), ShippedTemplate());
+}
+
+TEST_F(LangTemplateTest, ShippedGermanFileTranslatesEveryKeyWithTheSameDirectives)
+{
+    const std::string english = ShippedTemplate();
+    const std::string german = ReadBytes(SourcePath("lang/Quorvel.DEU"));
+    ASSERT_FALSE(german.empty());
+    const ProfileDocument englishDoc(english);
+    const ProfileDocument germanDoc(german);
+    const auto germanFile = LangFile::FromBytes(german);
+    EXPECT_TRUE(germanFile->HasGeneralKeys());
+    EXPECT_EQ(germanFile->Value("General", "Language"), QStringLiteral("Deutsch"));
+
+    for (const std::string& section : englishDoc.SectionNames()) {
+        for (const std::string& key : englishDoc.KeyNames(section)) {
+            const auto translated = germanDoc.Value(section, key);
+            ASSERT_TRUE(translated.has_value()) << "Quorvel.DEU lacks [" << section << "] " << key;
+            EXPECT_EQ(LangFormatDirectives(*translated),
+                      LangFormatDirectives(*englishDoc.Value(section, key)))
+                << "[" << section << "] " << key;
+        }
+    }
+}
+
+TEST(LangKeyScanner, FindsLiteralLookupsInTheirUsualSpellings)
+{
+    const QString source = QStringLiteral(R"re(
+        void TMainForm::DelBtnClick() {
+            ask(LangStr(QStringLiteral("DelBtnClick"), QStringLiteral("Confirm delete?")));
+            text = LangFmt("Left", "%d secs "
+                                   "left", {n});
+            day = lookup.Str("Mon", "Mon");
+            prompt = mgr->LangFileStr(QStringLiteral("WakeDll"), QStringLiteral("Message"), u"Say \"yes\"");
+            other = LangStr("Title", title);
+        })re");
+
+    const auto uses = testing_support::ScanLangKeyUses(source);
+
+    ASSERT_EQ(uses.size(), 5u);
+    EXPECT_EQ(uses[0].key, QStringLiteral("DelBtnClick"));
+    EXPECT_EQ(uses[0].defaultText, QStringLiteral("Confirm delete?"));
+    EXPECT_EQ(uses[1].defaultText, QStringLiteral("%d secs left"));
+    EXPECT_EQ(uses[2].key, QStringLiteral("Title"));
+    EXPECT_EQ(uses[2].defaultText, std::nullopt);
+    EXPECT_EQ(uses[3].call, QStringLiteral("Str"));
+    EXPECT_EQ(uses[4].section, QStringLiteral("WakeDll"));
+    EXPECT_EQ(uses[4].defaultText, QStringLiteral("Say \"yes\""));
+    EXPECT_EQ(testing_support::ClassesDefinedIn(source), (QSet<QString>{"TMainForm"}));
+}
+
+// Every key the code asks for by a literal is in the catalogue, so the template (and every
+// translation made from it) holds it, with the default the code shows.
+TEST_F(LangTemplateTest, EveryKeyTheCodeAsksForIsInTheCatalogue)
+{
+    const auto catalogue = LangMessageCatalog();
+    const auto found = [&](const QString& section, const QString& key) -> const LangMessage* {
+        for (const LangMessage& m : catalogue) {
+            if (EqualsIgnoreAsciiCase(m.section, section.toStdString()) &&
+                EqualsIgnoreAsciiCase(m.key, key.toStdString())) {
+                return &m;
+            }
+        }
+        return nullptr;
+    };
+    QSet<QString> sections;
+    for (const LangMessage& m : catalogue) {
+        sections.insert(QString::fromUtf8(m.section));
+    }
+
+    QDirIterator files(SourcePath("src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (path.contains(QStringLiteral("/src/ui/lang/"))) {
+            continue;  // the lookups themselves
+        }
+        const QString source = QString::fromStdString(ReadBytes(path));
+        const QSet<QString> classes = testing_support::ClassesDefinedIn(source);
+        for (const auto& use : testing_support::ScanLangKeyUses(source)) {
+            QStringList candidates = use.call == QLatin1String("LangFileStr")
+                                         ? QStringList{use.section}
+                                         : QStringList(classes.begin(), classes.end());
+            if (candidates.isEmpty()) {
+                candidates =
+                    QStringList(sections.begin(), sections.end());  // core code: any window's section
+            }
+            const LangMessage* entry = nullptr;
+            for (const QString& section : candidates) {
+                if ((entry = found(section, use.key)) != nullptr) {
+                    break;
+                }
+            }
+            ASSERT_NE(entry, nullptr)
+                << qPrintable(path) << ": " << qPrintable(use.call) << "(\"" << qPrintable(use.key)
+                << "\") is missing from src/ui/lang/lang_message_catalog.cpp";
+            if (use.defaultText) {
+                EXPECT_EQ(QString::fromUtf8(entry->defaultText), *use.defaultText)
+                    << qPrintable(path) << ": default of " << qPrintable(use.key);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
