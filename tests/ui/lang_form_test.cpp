@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <QPixmap>
 #include <QSignalSpy>
 #include <memory>
 
 #include "lang_test_support.h"
+#include "ui/lang/lang_component_texts.h"
 #include "ui/lang/lang_mgr.h"
 
 namespace quorvel {
@@ -66,6 +68,30 @@ TEST_F(LangFormTest, NeverLooksUpADashAndBlanksOnEmptyValue)
     EXPECT_EQ(form.dash->text(), QStringLiteral("-"));
     EXPECT_EQ(form.button->text(), QString());
     EXPECT_EQ(form.label->text(), QString());
+}
+
+TEST_F(LangFormTest, LeavesPicturesAndUnnamedOrMarkedComponentsAlone)
+{
+    const auto mgr = Manager(
+        "[General]\r\nLanguage=A\r\n[TTestForm]\r\nImage1.Caption=Bild\r\nKeep1.Caption=Nein\r\n"
+        ".Caption=Nameless\r\n");
+    TTestForm form(*mgr);
+    auto* image = new QLabel(&form);
+    image->setObjectName(QStringLiteral("Image1"));
+    QPixmap picture(4, 4);
+    picture.fill(Qt::red);
+    image->setPixmap(picture);
+    auto* kept = new QPushButton(QStringLiteral("Deutsch"), &form);
+    kept->setObjectName(QStringLiteral("Keep1"));
+    kept->setProperty(kLangKeepTextsProperty, true);
+    auto* nameless = new QPushButton(QStringLiteral("Nameless button"), &form);
+
+    form.LanguageChanged();
+
+    EXPECT_FALSE(image->pixmap().isNull());
+    EXPECT_EQ(image->text(), QString());
+    EXPECT_EQ(kept->text(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(nameless->text(), QStringLiteral("Nameless button"));
 }
 
 TEST_F(LangFormTest, KeyMissingFromTheNewLanguageKeepsThePreviousLanguagesText)

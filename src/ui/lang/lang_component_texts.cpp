@@ -45,7 +45,8 @@ std::optional<QString> ReadCaption(const QObject& c)
         return button->text();
     }
     if (auto* label = qobject_cast<const QLabel*>(&c)) {
-        return label->text();
+        // A label showing a picture is an image, which has no caption.
+        return label->pixmap().isNull() ? std::optional(label->text()) : std::nullopt;
     }
     if (auto* group = qobject_cast<const QGroupBox*>(&c)) {
         return group->title();
@@ -70,7 +71,9 @@ void WriteCaption(QObject& c, const QString& text)
     } else if (auto* button = qobject_cast<QAbstractButton*>(&c)) {
         button->setText(text);
     } else if (auto* label = qobject_cast<QLabel*>(&c)) {
-        label->setText(text);
+        if (label->pixmap().isNull()) {
+            label->setText(text);
+        }
     } else if (auto* group = qobject_cast<QGroupBox*>(&c)) {
         group->setTitle(text);
     } else if (auto* dock = qobject_cast<QDockWidget*>(&c)) {

@@ -22,7 +22,7 @@ const char* LangPropertyName(LangProperty property);
 inline constexpr const char* kLangKeepTextsProperty = "langKeepTexts";
 
 // The component's current text for the property, or nothing when it has no such text:
-// Caption is a button's, label's or action's text, a group box's or menu's title, a tab page's tab
+// Caption is a button's, text label's or action's text, a group box's or menu's title, a tab page's tab
 // text or a dock's title; Text is a line edit's or an editable combo box's text; Hint is the
 // tool tip. A separator action has no caption.
 std::optional<QString> ReadLangProperty(const QObject& component, LangProperty property);

@@ -37,7 +37,8 @@ public:
     void RegisterWindow(TLangForm* window);
     void UnregisterWindow(TLangForm* window);
 
-    // A text of a section of the current language file, for code without a window.
+    // A text of a section of the stored language's file, for code without a window. Reads only
+    // what stays fixed after construction and the store file, so any thread may call it.
     QString LangFileStr(const QString& section, const QString& key, const QString& defaultText) const;
 
     // Remembers the program's folder beside the language choice; the app does this at every start.
