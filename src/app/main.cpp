@@ -1,30 +1,52 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
-#include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/start_up.h"
+#include "app/tray_program.h"
 #include "core/app_info.h"
 #include "platform/local_clock.h"
 
-int main(int argc, char* argv[])
+namespace {
+
+void NameTheApplication()
 {
-    // The language template builds every window, so it needs widgets, but never a display.
-    std::unique_ptr<QCoreApplication> app;
-    if (quorvel::CommandLine::AsksForLanguageTemplate(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
     QCoreApplication::setApplicationName(quorvel::kProductName);
     QCoreApplication::setApplicationVersion(quorvel::kProductVersion);
+}
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const quorvel::StartUp startUp =
-        quorvel::PrepareStartUp(QCoreApplication::arguments(), out, err, quorvel::CurrentLocalMoment);
-    return startUp.exitCode;
+// The command line is read without a display, so --help and --version work on a bare console.
+// Only the language template builds windows: it gets widgets, drawn on no display either.
+std::unique_ptr<QCoreApplication> ConsoleApplication(int& argc, char** argv)
+{
+    if (quorvel::CommandLine::AsksForLanguageTemplate(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    std::optional<quorvel::StartUp> startUp;
+    {
+        const auto console = ConsoleApplication(argc, argv);
+        NameTheApplication();
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        startUp =
+            quorvel::PrepareStartUp(QCoreApplication::arguments(), out, err, quorvel::CurrentLocalMoment);
+    }
+    if (!startUp->proceed) {
+        return startUp->exitCode;
+    }
+
+    QApplication app(argc, argv);
+    NameTheApplication();
+    return quorvel::RunTrayProgram(*startUp);
 }

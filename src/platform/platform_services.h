@@ -4,6 +4,7 @@
 
 #include "platform/auto_logon.h"
 #include "platform/autostart.h"
+#include "platform/clock_sync.h"
 #include "platform/desktop_lock.h"
 #include "platform/dial_up.h"
 #include "platform/keep_awake_control.h"
@@ -44,6 +45,7 @@ struct PlatformServices {
     std::shared_ptr<Launcher> launcher;
     std::shared_ptr<ProcessControl> processControl;
     std::shared_ptr<SystemClock> systemClock;
+    std::shared_ptr<ClockSync> clockSync;
     std::shared_ptr<MacroReplayer> macroReplayer;
     std::shared_ptr<MacroRecorder> macroRecorder;
     std::shared_ptr<DialUp> dialUp;

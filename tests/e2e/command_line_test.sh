@@ -34,7 +34,15 @@ set -e
 [ "$code" -eq 1 ] || fail "uncreatable data folder exited with $code"
 grep -q "cannot create the data folder $work/plain-file/data" <<<"$message" || fail "data folder error said: $message"
 
-HOME=$work/home XDG_DATA_HOME='' "$quorvel" --dry-run="$work/dry.log" || fail "dry run exited with $?"
+# A dry run starts the tray program, which runs until it is ended.
+HOME=$work/home XDG_DATA_HOME='' XDG_RUNTIME_DIR='' "$quorvel" --dry-run="$work/dry.log" 2>/dev/null &
+program=$!
+for _ in $(seq 100); do
+  [ -f "$work/home/.local/share/Quorvel/log.txt" ] && break
+  sleep 0.1
+done
+kill "$program" 2>/dev/null || fail "dry run ended by itself"
+wait "$program" 2>/dev/null || true
 [ -d "$work/home/.local/share/Quorvel" ] || fail "default data folder was not created"
 [ -f "$work/dry.log" ] || fail "dry run did not create its request log"
 

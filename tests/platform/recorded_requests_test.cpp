@@ -89,6 +89,8 @@ const RecordedCase kCases[] = {
     {"SetSystemTimeYearEnd",
      [](const PlatformServices& s) { s.systemClock->SetSystemTime(Utc(2038y / 12 / 31, 23, 5, 7)); },
      "SetSystemTime 2038-12-31T23:05:07Z"},
+    {"StartClockSync", [](const PlatformServices& s) { s.clockSync->StartClockSync("time.example.org"); },
+     "StartClockSync time.example.org"},
     {"ReplayMacro",
      [](const PlatformServices& s) {
          s.macroReplayer->ReplayMacro("/home/u/a.mco", {"", "0 M 1 2"}, milliseconds{2000});

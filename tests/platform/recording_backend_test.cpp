@@ -24,13 +24,12 @@ protected:
 TEST_F(RecordingBackendTest, HandsOutEveryService)
 {
     const PlatformServices& s = m_services;
-    const std::vector<bool> present = {!!s.session,       !!s.sleep,          !!s.powerCapabilities,
-                                       !!s.keepAwake,     !!s.powerEvents,    !!s.wakeTimer,
-                                       !!s.powerPolicy,   !!s.privileges,     !!s.screenSaver,
-                                       !!s.desktopLock,   !!s.monitorPower,   !!s.powerOptions,
-                                       !!s.launcher,      !!s.processControl, !!s.systemClock,
-                                       !!s.macroReplayer, !!s.macroRecorder,  !!s.dialUp,
-                                       !!s.autostart,     !!s.autoLogon,      !!s.langManagerStore};
+    const std::vector<bool> present = {
+        !!s.session,      !!s.sleep,           !!s.powerCapabilities, !!s.keepAwake,      !!s.powerEvents,
+        !!s.wakeTimer,    !!s.powerPolicy,     !!s.privileges,        !!s.screenSaver,    !!s.desktopLock,
+        !!s.monitorPower, !!s.powerOptions,    !!s.launcher,          !!s.processControl, !!s.systemClock,
+        !!s.clockSync,    !!s.macroReplayer,   !!s.macroRecorder,     !!s.dialUp,         !!s.autostart,
+        !!s.autoLogon,    !!s.langManagerStore};
     EXPECT_EQ(present, std::vector<bool>(present.size(), true));
     EXPECT_EQ(sizeof(PlatformServices), present.size() * sizeof(std::shared_ptr<void>))
         << "a service was added to PlatformServices but not to this check";

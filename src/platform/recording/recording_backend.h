@@ -5,6 +5,7 @@
 #include "platform/platform_services.h"
 #include "platform/recording/recording_auto_logon.h"
 #include "platform/recording/recording_autostart.h"
+#include "platform/recording/recording_clock_sync.h"
 #include "platform/recording/recording_desktop_lock.h"
 #include "platform/recording/recording_dial_up.h"
 #include "platform/recording/recording_keep_awake_control.h"
@@ -51,6 +52,7 @@ struct RecordingBackend {
     std::shared_ptr<RecordingLauncher> launcher;
     std::shared_ptr<RecordingProcessControl> processControl;
     std::shared_ptr<RecordingSystemClock> systemClock;
+    std::shared_ptr<RecordingClockSync> clockSync;
     std::shared_ptr<RecordingMacroReplayer> macroReplayer;
     std::shared_ptr<RecordingMacroRecorder> macroRecorder;
     std::shared_ptr<RecordingDialUp> dialUp;

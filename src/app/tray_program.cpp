@@ -1,0 +1,55 @@
+#include "app/tray_program.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSessionManager>
+#include <QSystemTrayIcon>
+
+#include "core/settings/settings_store.h"
+#include "platform/linux/lock_file_single_instance.h"
+#include "ui/lang/lang_mgr.h"
+#include "ui/main/main_form.h"
+#include "ui/modal/modal_host.h"
+
+namespace quorvel {
+
+int RunTrayProgram(const StartUp& startUp)
+{
+    // Decided before any window or file is touched, so a second copy leaves no trace.
+    LockFileSingleInstance singleInstance(
+        RuntimeFolderForSingleInstance(qEnvironmentVariable("XDG_RUNTIME_DIR"), startUp.dataDir));
+    if (singleInstance.Claim() == SingleInstance::Role::Second) {
+        return 0;
+    }
+
+    // Dialogs closing while the main window sits in the tray must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel/icon_normal.png")));
+
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    SettingsStore settings(QFile::encodeName(startUp.dataDir).toStdString());
+    TLangMgr langMgr(LangMgrConfig{{programFolder}, {}, {}});
+    ModalHost modal;
+    MainFormServices services{langMgr,
+                              modal,
+                              settings,
+                              *startUp.services,
+                              startUp.dataDir,
+                              programFolder,
+                              QCoreApplication::applicationFilePath(),
+                              QSystemTrayIcon::isSystemTrayAvailable(),
+                              {}};
+    TMainForm mainForm(std::move(services));
+
+    QObject::connect(&singleInstance, &SingleInstance::HandOffReceived, &mainForm,
+                     &TMainForm::HandOffReceived);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &mainForm,
+                     [&mainForm](QSessionManager&) { mainForm.SessionEnding(); });
+
+    if (!mainForm.StartsHidden()) {
+        mainForm.show();
+    }
+    return QApplication::exec();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,143 @@
+#include "ui/main/main_form.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "ui/main/logo_band.h"
+#include "ui/main/main_menus.h"
+#include "ui/tray/tray_icon.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr QSize kClientSize(540, 461);
+constexpr QSize kMinimumSize(173, 41);
+
+QWidget* WhitePage(const char* name)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    page->setPalette(palette);
+    return page;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(MainFormServices services, QWidget* parent)
+    : QMainWindow(parent),
+      TLangForm(*this, QStringLiteral("TMainForm"), services.langMgr),
+      m_services(std::move(services))
+{
+    BuildWindow();
+    TrayStartUp();
+    InitLanguage();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+QMenu* TMainForm::LanguageMenu() const
+{
+    return m_menus->LanguageMenu();
+}
+
+void TMainForm::BuildWindow()
+{
+    setObjectName(QStringLiteral("MainForm"));
+    // A second start once found the first by exactly this title; it stays for the language files.
+    setWindowTitle(QStringLiteral("Horalux  "));
+    setWindowIcon(QIcon(QStringLiteral(":/quorvel/icon_normal.png")));
+
+    m_menus = std::make_unique<MainMenus>(*this);
+    connect(m_menus->exit, &QAction::triggered, this, &TMainForm::Exit1Click);
+    connect(m_menus->uninstall, &QAction::triggered, this, &TMainForm::Uninstall1Click);
+    connect(m_menus->trayMainWindow, &QAction::triggered, this, [this] { BringBack(Page::ScheduledTasks); });
+    connect(m_menus->trayShowTaskList, &QAction::triggered, this,
+            [this] { BringBack(Page::ScheduledTasks); });
+    connect(m_menus->trayAdvancedOptions, &QAction::triggered, this, [this] { BringBack(Page::Options); });
+    connect(m_menus->trayExit, &QAction::triggered, this, &TMainForm::TrayExitClick);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Panel1"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_logo = new LogoBand(LogoPictures::FromResources(), central);
+    layout->addWidget(m_logo);
+
+    m_pageControl = new QTabWidget(central);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    layout->addWidget(m_pageControl, 1);
+
+    QWidget* tasksPage = WhitePage("TabSheet1");
+    auto* tasksLayout = new QVBoxLayout(tasksPage);
+    tasksLayout->setContentsMargins(2, 2, 2, 2);
+    m_toolBar = new QToolBar(tasksPage);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->setIconSize(QSize(24, 24));
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        QStyle::StandardPixmap picture;
+    };
+    for (const Button& b :
+         {Button{"NewBtn", "New", "Add a new scheduled task.", QStyle::SP_FileIcon},
+          Button{"EditBtn", "Edit", "View and modify scheduled task", QStyle::SP_FileDialogDetailedView},
+          Button{"DelBtn", "Delete", "Delete scheduled task.", QStyle::SP_TrashIcon},
+          Button{"DelALLBtn", "Clear", "Delete all scheduled tasks.", QStyle::SP_DialogResetButton}}) {
+        QAction* action =
+            m_toolBar->addAction(style()->standardIcon(b.picture), QString::fromLatin1(b.caption));
+        action->setObjectName(QString::fromLatin1(b.name));
+        action->setToolTip(QString::fromLatin1(b.hint));
+        action->setEnabled(false);  // the task commands arrive with the task editor
+    }
+    tasksLayout->addWidget(m_toolBar);
+
+    m_taskList = new QListWidget(tasksPage);
+    m_taskList->setObjectName(QStringLiteral("ListView1"));
+    m_taskList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_taskList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_taskList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_taskList->setToolTip(QStringLiteral(
+        "All your scheduled tasks are shown in this list. You can click on the New button to add a new "
+        "scheduled task. Click on the Edit button to modify a scheduled task."));
+    tasksLayout->addWidget(m_taskList, 1);
+    m_pageControl->addTab(tasksPage, QStringLiteral("  Scheduled Tasks   "));
+
+    QWidget* optionsPage = WhitePage("TabSheet2");
+    m_pageControl->addTab(optionsPage, QStringLiteral("       Options        "));
+
+    setCentralWidget(central);
+    setMinimumSize(kMinimumSize);
+    resize(kClientSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), kClientSize);
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    m_tray = new TrayIcon(QIcon(QStringLiteral(":/quorvel/icon_normal.png")),
+                          QIcon(QStringLiteral(":/quorvel/icon_pressed.png")), this);
+    m_tray->SetMenu(m_menus->TrayMenu());
+    m_tray->SetHint(QStringLiteral("Quorvel"));
+    connect(m_tray, &TrayIcon::DefaultActionRequested, m_menus->trayMainWindow, &QAction::trigger);
+
+    m_timer7 = new QTimer(this);
+    m_timer7->setObjectName(QStringLiteral("Timer7"));
+    m_timer7->setSingleShot(true);
+    m_timer7->setInterval(100);
+    connect(m_timer7, &QTimer::timeout, this, &TMainForm::Timer7Timer);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "ui/lang/lang_form.h"
+#include "ui/main/main_form_services.h"
+
+class QListWidget;
+class QTabWidget;
+class QToolBar;
+
+namespace quorvel {
+
+class LogoBand;
+class MainMenus;
+class TrayIcon;
+
+// The main window: the task list, the options page, the menus and the tray icon. It lives in the
+// notification area and is shown from and hidden to it.
+class TMainForm final : public QMainWindow, public TLangForm {
+    Q_OBJECT
+
+public:
+    // The pages of the page control.
+    enum class Page { ScheduledTasks = 0, Options = 1 };
+
+    explicit TMainForm(MainFormServices services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // True when the tray start-up step decided that the window starts hidden in the tray.
+    bool StartsHidden() const { return m_startsHidden; }
+
+    // Back from the tray: restored, visible, in front, on `page`.
+    void BringBack(Page page);
+    // Minimising the application: to the tray where there is one, else the ordinary way.
+    void MinimizeApplication();
+    // Another start asked this copy to come forward.
+    void HandOffReceived();
+    // The session is ending: the window may close for real.
+    void SessionEnding();
+
+    void SetTrayHint(const QString& hint);
+    const QString& LastEventText() const { return m_lastEventText; }
+    void SetLastEventText(const QString& text) { m_lastEventText = text; }
+
+    bool AccessDenied() const { return m_accessDenied; }
+    bool IsSessionEnding() const { return m_sessionEnding; }
+    bool OptionsReady() const { return m_optionsReady; }
+    void SetOptionsReady() { m_optionsReady = true; }
+    const StartupOptions& Options() const { return m_options; }
+
+    // Shows the settings-password prompt modally; AccessDenied tells the outcome.
+    void ShowLockPrompt();
+    // Tools, Uninstall: starts the uninstaller and ends.
+    void Uninstall1Click();
+
+    QListWidget* TaskList() const { return m_taskList; }
+    QTabWidget* PageControl() const { return m_pageControl; }
+    QMenu* LanguageMenu() const;
+    TrayIcon& Tray() const { return *m_tray; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildWindow();
+    void TrayStartUp();
+    void FormCreate();
+    void FormShow();
+    void FirstShowPowerTest();
+    void StartPowerOnTest();
+    void Timer7Timer();
+    void HideToTray();
+    void Exit1Click();
+    void TrayExitClick();
+    void EndProcess();
+    void Tell(const QString& text);
+    bool PasswordMatches(const QString& typed) const;
+    void RunHook(const std::function<void()>& hook) const;
+
+    MainFormServices m_services;
+    std::unique_ptr<MainMenus> m_menus;
+    TrayIcon* m_tray = nullptr;
+    LogoBand* m_logo = nullptr;
+    QTabWidget* m_pageControl = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QListWidget* m_taskList = nullptr;
+    QTimer* m_timer7 = nullptr;
+
+    StartupOptions m_options;
+    QString m_lastEventText;
+    bool m_startsHidden = false;
+    bool m_accessDenied = false;
+    bool m_sessionEnding = false;
+    bool m_optionsReady = false;
+    bool m_inFormShow = false;  // a show while the first show's boxes are open runs no second round
+};
+
+}  // namespace quorvel

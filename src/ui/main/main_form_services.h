@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class TLangMgr;
+
+namespace quorvel {
+
+class ModalHost;
+class SettingsStore;
+struct PlatformServices;
+
+// Steps of the window's life that windows and wiring of later parts fill in; empty ones do nothing.
+struct MainFormHooks {
+    std::function<void()> rebuildSchedule;
+    std::function<void()> resetAutoShutdownStatus;
+    // Puts the language drop-down and the Set Password button beside their check boxes.
+    std::function<void()> placeOptionCompanions;
+    // Ends the process; by default the event loop's quit.
+    std::function<void()> endProcess;
+};
+
+// Everything the main window works with, handed in by the app.
+struct MainFormServices {
+    TLangMgr& langMgr;
+    const ModalHost& modal;
+    const SettingsStore& settings;
+    const PlatformServices& platform;
+    QString dataDir;
+    QString programFolder;
+    QString executablePath;
+    // False where the desktop has no notification area: the window then stays on the taskbar.
+    bool trayAvailable = true;
+    MainFormHooks hooks;
+};
+
+// What the options controls will show, read at start-up before those controls exist.
+struct StartupOptions {
+    bool runAtStartup = false;
+    bool runMinimized = false;
+    bool lockDesktopWhileRunning = false;
+    bool protectSettings = false;
+    bool passwordSet = false;
+    bool autoLogonEnabled = false;
+    QString autoLogonUserName;
+    QString autoLogonPassword;
+};
+
+}  // namespace quorvel
