@@ -1,13 +1,12 @@
 #include "app/lang_setup.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 #include "core/text/locale_abbreviation.h"
 
 namespace quorvel {
 
-LangMgrConfig DefaultLangMgrConfig(const QString& executableFolder)
+LangMgrConfig DefaultLangMgrConfig(const QString& executableFolder, std::shared_ptr<LangManagerStore> store)
 {
     LangMgrConfig config;
     config.searchFolders << executableFolder;
@@ -15,8 +14,7 @@ LangMgrConfig DefaultLangMgrConfig(const QString& executableFolder)
     if (QDir(installed).absolutePath() != QDir(executableFolder).absolutePath()) {
         config.searchFolders << installed;
     }
-    config.storeFile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                       QStringLiteral("/Brenholt/LangManager.ini");
+    config.store = std::move(store);
     const std::string locale = MessagesLocaleName(qEnvironmentVariable("LC_ALL").toStdString(),
                                                   qEnvironmentVariable("LC_MESSAGES").toStdString(),
                                                   qEnvironmentVariable("LANG").toStdString());

@@ -10,11 +10,21 @@
 
 namespace quorvel {
 
+namespace {
+
+// Windows built without a display make Qt remark on what it lacks (a tray, a screen); none of it
+// matters for reading their texts.
+void IgnoreQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
 int WriteLanguageTemplateCommand(const QString& path, QTextStream& err)
 {
     QString error;
+    const QtMessageHandler previous = qInstallMessageHandler(IgnoreQtMessages);
     const auto windows = LanguageTemplateWindows();
     const std::string contents = BuildLanguageTemplate(windows, LangMessageCatalog(), error);
+    qInstallMessageHandler(previous);
     if (contents.empty()) {
         err << kProductName << ": cannot build the language template: " << error << Qt::endl;
         return 1;

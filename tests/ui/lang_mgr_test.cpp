@@ -10,6 +10,8 @@
 
 #include "core/settings/profile_file.h"
 #include "lang_test_support.h"
+#include "platform/linux/ini_lang_manager_store.h"
+#include "platform/recording/recording_lang_manager_store.h"
 #include "ui/lang/lang_file.h"
 
 namespace quorvel {
@@ -233,15 +235,32 @@ TEST_F(LangMgrTest, LangFileStrFallsBackToTheStoredProgramFolder)
 {
     LangFolder programFolder;
     programFolder.Write("Quorvel.ITA", "[General]\r\nLanguage=Italiano\r\n[WakeDll]\r\nMessage=Sonno\r\n");
+    QDir().mkpath(m_folder.File("store"));
+    IniLangManagerStore(m_folder.StoreFile().toStdString())
+        .SetProgramFolder(programFolder.Path().toStdString());
     TLangMgr mgr(m_folder.Config(QStringLiteral("ITA")));  // finds no file of its own
-    QString error;
-    ASSERT_TRUE(mgr.StoreProgramFolder(programFolder.Path() + QStringLiteral("/"), error))
-        << qPrintable(error);
 
     EXPECT_EQ(mgr.LangFileStr(QStringLiteral("wakedll"), QStringLiteral("message"), QStringLiteral("Sleep")),
               QStringLiteral("Sonno"));
-    const ProfileFile store(m_folder.StoreFile().toStdString());
-    EXPECT_EQ(store.ReadString("LangManager", "Quorvel", ""), programFolder.Path().toStdString());
+}
+
+TEST_F(LangMgrTest, KeepsTheChoiceInTheStoreItIsGiven)
+{
+    m_folder.Write("Quorvel.DEU", kGerman);
+    m_folder.Write("Quorvel.FRA", kFrench);
+    auto log = std::make_shared<RequestLog>([] { return LocalMoment{}; });
+    auto store = std::make_shared<RecordingLangManagerStore>(log);
+    store->PresetLanguageExtension(".fra");
+    LangMgrConfig config = m_folder.Config(QStringLiteral("DEU"));
+    config.store = store;
+
+    TLangMgr mgr(config);
+    ASSERT_EQ(mgr.ItemIndex(), 1);
+    mgr.SelectLanguage(0);
+
+    EXPECT_EQ(store->LanguageExtension(), ".DEU");
+    EXPECT_EQ(log->Lines().size(), 1u);
+    EXPECT_FALSE(QFile::exists(m_folder.StoreFile()));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <optional>
 
+#include "platform/linux/ini_lang_manager_store.h"
+
 namespace quorvel {
 namespace {
 
@@ -38,17 +40,17 @@ private:
     std::vector<std::pair<const char*, std::optional<QByteArray>>> m_saved;
 };
 
-TEST(DefaultLangMgrConfig, TakesLocaleStoreAndFoldersFromTheEnvironment)
+TEST(DefaultLangMgrConfig, TakesTheLocaleFromTheEnvironment)
 {
     const ScopedVariables env{{"LC_ALL", QByteArray()},
                               {"LC_MESSAGES", QByteArray("fr_CA.UTF-8")},
-                              {"LANG", QByteArray("de_DE.UTF-8")},
-                              {"XDG_CONFIG_HOME", QByteArray("/tmp/quorvel-config")}};
+                              {"LANG", QByteArray("de_DE.UTF-8")}};
+    const auto store = std::make_shared<IniLangManagerStore>("/tmp/unused.ini");
 
-    const LangMgrConfig config = DefaultLangMgrConfig(QStringLiteral("/opt/quorvel/bin"));
+    const LangMgrConfig config = DefaultLangMgrConfig(QStringLiteral("/opt/quorvel/bin"), store);
 
     EXPECT_EQ(config.localeAbbreviation, QStringLiteral("FRC"));
-    EXPECT_EQ(config.storeFile, QStringLiteral("/tmp/quorvel-config/Brenholt/LangManager.ini"));
+    EXPECT_EQ(config.store, store);
     ASSERT_EQ(config.searchFolders.size(), 2);
     EXPECT_EQ(config.searchFolders[0], QStringLiteral("/opt/quorvel/bin"));
     EXPECT_TRUE(config.searchFolders[1].endsWith(QStringLiteral("/share/quorvel/lang")));
@@ -59,7 +61,7 @@ TEST(DefaultLangMgrConfig, UnsetLocaleCountsAsUsEnglish)
     const ScopedVariables env{
         {"LC_ALL", std::nullopt}, {"LC_MESSAGES", std::nullopt}, {"LANG", std::nullopt}};
 
-    EXPECT_EQ(DefaultLangMgrConfig(QStringLiteral("/x")).localeAbbreviation, QStringLiteral("ENU"));
+    EXPECT_EQ(DefaultLangMgrConfig(QStringLiteral("/x"), nullptr).localeAbbreviation, QStringLiteral("ENU"));
 }
 
 }  // namespace

@@ -16,8 +16,11 @@
 #include "core/text/lang_format.h"
 #include "lang_key_scanner.h"
 #include "lang_test_support.h"
+#include "ui/lang/lang_component_texts.h"
 #include "ui/lang/lang_file.h"
+#include "ui/lang/lang_form.h"
 #include "ui/lang/lang_message_catalog.h"
+#include "ui/lang/lang_mgr.h"
 
 namespace quorvel {
 namespace {
@@ -146,6 +149,31 @@ TEST_F(LangTemplateTest, ShippedGermanFileTranslatesEveryKeyWithTheSameDirective
                 << "[" << section << "] " << key;
         }
     }
+}
+
+TEST_F(LangTemplateTest, EveryWindowShowsTheShippedGermanTexts)
+{
+    TLangMgr german(LangMgrConfig{{SourcePath("lang")}, QString(), QStringLiteral("DEU")});
+    ASSERT_EQ(german.CurrentFile(), SourcePath("lang/Quorvel.DEU"));
+    const auto file = LangFile::Open(german.CurrentFile());
+    int checked = 0;
+
+    for (const auto& build : LanguageTemplateWindows()) {
+        const std::unique_ptr<QWidget> window = build(german);
+        const std::string section = dynamic_cast<TLangForm&>(*window).ClassName().toStdString();
+        EXPECT_EQ(window->windowTitle(), file->Value(section, "Caption").value_or(window->windowTitle()));
+        ForEachLangComponent(*window, [&](QObject& component) {
+            for (const auto property : kLangProperties) {
+                const std::string key =
+                    component.objectName().toStdString() + "." + LangPropertyName(property);
+                if (const auto text = file->Value(section, key)) {
+                    EXPECT_EQ(ReadLangProperty(component, property), *text) << section << " " << key;
+                    ++checked;
+                }
+            }
+        });
+    }
+    EXPECT_GT(checked, 0);
 }
 
 TEST(LangKeyScanner, FindsLiteralLookupsInTheirUsualSpellings)

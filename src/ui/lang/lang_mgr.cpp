@@ -1,10 +1,12 @@
 #include "ui/lang/lang_mgr.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/linux/ini_lang_manager_store.h"
 #include "ui/lang/lang_file.h"
 #include "ui/lang/lang_form.h"
 
@@ -51,9 +53,20 @@ QStringList SortedEntries(const QString& folder)
     return names;
 }
 
+std::shared_ptr<quorvel::LangManagerStore> StoreOf(const LangMgrConfig& config)
+{
+    if (config.store) {
+        return config.store;
+    }
+    if (config.storeFile.isEmpty()) {
+        return nullptr;
+    }
+    return std::make_shared<quorvel::IniLangManagerStore>(QFile::encodeName(config.storeFile).toStdString());
+}
+
 }  // namespace
 
-TLangMgr::TLangMgr(LangMgrConfig config) : m_config(std::move(config)), m_store(m_config.storeFile)
+TLangMgr::TLangMgr(LangMgrConfig config) : m_config(std::move(config)), m_store(StoreOf(m_config))
 {
     FindLanguageFiles();
     ChooseInitialLanguage();
@@ -102,7 +115,7 @@ void TLangMgr::ChooseInitialLanguage()
 
 QString TLangMgr::WantedExtension() const
 {
-    const QString stored = m_store.Choice();
+    const QString stored = m_store ? QString::fromStdString(m_store->LanguageExtension()) : QString();
     if (!stored.isEmpty()) {
         return stored;
     }
@@ -139,10 +152,10 @@ void TLangMgr::SelectLanguage(int index)
 {
     if (index >= 0 && index < m_items.size()) {
         m_itemIndex = index;
-        QString error;
-        if (!m_store.StoreChoice(ExtensionOf(QFileInfo(m_items[index].FileName).fileName()), error)) {
-            // The language still changes for this run; only the next start will not know it.
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        // A store that cannot be written says so itself; the language still changes for this run.
+        if (m_store) {
+            m_store->SetLanguageExtension(
+                ExtensionOf(QFileInfo(m_items[index].FileName).fileName()).toStdString());
         }
     }
     // A window may go away while another one re-applies; only windows still registered are told.
@@ -187,7 +200,8 @@ QString TLangMgr::LangFileStr(const QString& section, const QString& key, const 
     QString path;
     if (index >= 0) {
         path = m_items[index].FileName;
-    } else if (const QString folder = m_store.ProgramFolder(); !folder.isEmpty()) {
+    } else if (const QString folder = m_store ? QString::fromStdString(m_store->ProgramFolder()) : QString();
+               !folder.isEmpty()) {
         path = folder + u'/' + QString::fromLatin1(kFileStem) + extension;
     } else {
         return defaultText;
@@ -197,9 +211,4 @@ QString TLangMgr::LangFileStr(const QString& section, const QString& key, const 
         return defaultText;
     }
     return file->Value(section.toStdString(), key.toStdString()).value_or(defaultText);
-}
-
-bool TLangMgr::StoreProgramFolder(const QString& folder, QString& error) const
-{
-    return m_store.StoreProgramFolder(folder, error);
 }

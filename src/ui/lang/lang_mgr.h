@@ -3,17 +3,20 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
+#include "platform/lang_manager_store.h"
 #include "ui/lang/lang_item.h"
-#include "ui/lang/lang_store.h"
 
 class TLangForm;
 
 // Where the language manager looks and what it starts from. Built by the app.
 struct LangMgrConfig {
     QStringList searchFolders;   // folders holding Quorvel.<ext> files, in order
-    QString storeFile;           // INI file keeping the chosen extension and the program folder
+    QString storeFile;           // without `store`: the INI file keeping the choice; empty: none
     QString localeAbbreviation;  // three-letter language name of the locale, e.g. "DEU"
+    // Where the chosen extension and the program folder are kept (the platform's store).
+    std::shared_ptr<quorvel::LangManagerStore> store = nullptr;
 };
 
 // The one language manager of the process: finds the language files, keeps the current choice and
@@ -41,10 +44,6 @@ public:
     // what stays fixed after construction and the store file, so any thread may call it.
     QString LangFileStr(const QString& section, const QString& key, const QString& defaultText) const;
 
-    // Remembers the program's folder beside the language choice; the app does this at every start.
-    // False, with `error` saying why, when the store cannot be written.
-    bool StoreProgramFolder(const QString& folder, QString& error) const;
-
     // File name stem of language files: Quorvel.<ext>, matched without regard to case.
     static constexpr const char* kFileStem = "Quorvel";
     static constexpr const char* kUnknownName = "<Unknown>";
@@ -58,7 +57,7 @@ private:
     int IndexOfExtension(const QString& extension) const;
 
     LangMgrConfig m_config;
-    quorvel::LangStore m_store;
+    std::shared_ptr<quorvel::LangManagerStore> m_store;  // null: nothing is remembered
     int m_itemIndex = -1;
     QList<TLangItem> m_items;
     QList<TLangForm*> m_windowList;
