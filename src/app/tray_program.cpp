@@ -25,7 +25,7 @@ int RunTrayProgram(const StartUp& startUp)
 
     // Dialogs closing while the main window sits in the tray must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel/icon_normal.png")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel/quorvel.png")));
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     SettingsStore settings(QFile::encodeName(startUp.dataDir).toStdString());

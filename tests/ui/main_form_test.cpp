@@ -343,3 +343,12 @@ TEST_F(MainFormTest, RunLogIsCappedAtStart)
 }
 
 }  // namespace
+
+// A wrong resource name gives an empty tray slot and a window without an icon, silently.
+TEST_F(MainFormTest, TrayAndWindowIconsAreFound)
+{
+    auto form = Make();
+    EXPECT_FALSE(form->Tray().Image(0).isNull());
+    EXPECT_FALSE(form->Tray().Image(1).isNull());
+    EXPECT_FALSE(form->windowIcon().isNull());
+}

@@ -55,7 +55,7 @@ void TMainForm::BuildWindow()
     setObjectName(QStringLiteral("MainForm"));
     // A second start once found the first by exactly this title; it stays for the language files.
     setWindowTitle(QStringLiteral("Horalux  "));
-    setWindowIcon(QIcon(QStringLiteral(":/quorvel/icon_normal.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/quorvel/quorvel.png")));
 
     m_menus = std::make_unique<MainMenus>(*this);
     connect(m_menus->exit, &QAction::triggered, this, &TMainForm::Exit1Click);
@@ -127,8 +127,8 @@ void TMainForm::BuildWindow()
         move(frame.topLeft());
     }
 
-    m_tray = new TrayIcon(QIcon(QStringLiteral(":/quorvel/icon_normal.png")),
-                          QIcon(QStringLiteral(":/quorvel/icon_pressed.png")), this);
+    m_tray = new TrayIcon(QIcon(QStringLiteral(":/quorvel/quorvel.png")),
+                          QIcon(QStringLiteral(":/quorvel/quorvel_pressed.png")), this);
     m_tray->SetMenu(m_menus->TrayMenu());
     m_tray->SetHint(QStringLiteral("Quorvel"));
     connect(m_tray, &TrayIcon::DefaultActionRequested, m_menus->trayMainWindow, &QAction::trigger);

@@ -26,6 +26,7 @@ public:
 
     void SetHint(const QString& hint);
     QString Hint() const { return m_icon.toolTip(); }
+    const QIcon& Image(int index) const { return m_images[index]; }
     void SetImage(int index);
     int ImageIndex() const { return m_imageIndex; }
     void SetMenu(QMenu* menu);

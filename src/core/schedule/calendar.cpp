@@ -1,0 +1,114 @@
+#include "core/schedule/calendar.h"
+
+#include <charconv>
+#include <chrono>
+#include <string>
+
+namespace quorvel {
+
+namespace {
+
+std::chrono::year_month_day ToChrono(const Date& date)
+{
+    return std::chrono::year_month_day{std::chrono::year{date.year},
+                                       std::chrono::month{static_cast<unsigned>(date.month)},
+                                       std::chrono::day{static_cast<unsigned>(date.day)}};
+}
+
+}  // namespace
+
+bool IsLeapYear(int year)
+{
+    return std::chrono::year{year}.is_leap();
+}
+
+int DaysInMonth(int year, int month)
+{
+    if (month < 1 || month > 12) {
+        return 0;
+    }
+    const std::chrono::year_month_day_last last{
+        std::chrono::year{year},
+        std::chrono::month_day_last{std::chrono::month{static_cast<unsigned>(month)}}};
+    return static_cast<int>(static_cast<unsigned>(last.day()));
+}
+
+bool IsValidDate(const Date& date)
+{
+    if (date.day < 1 || date.day > 31 || date.month < 1 || date.month > 12) {
+        return false;
+    }
+    return ToChrono(date).ok();
+}
+
+std::int64_t DayNumber(const Date& date)
+{
+    return std::chrono::sys_days{ToChrono(date)}.time_since_epoch().count();
+}
+
+Date DateOfDayNumber(std::int64_t dayNumber)
+{
+    const std::chrono::year_month_day ymd{
+        std::chrono::sys_days{std::chrono::days{static_cast<std::chrono::days::rep>(dayNumber)}}};
+    return Date{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+Date AddDays(const Date& date, std::int64_t days)
+{
+    return DateOfDayNumber(DayNumber(date) + days);
+}
+
+Weekday WeekdayOf(const Date& date)
+{
+    // iso_encoding: Monday 1 .. Sunday 7, the order of the weekday flags.
+    const std::chrono::weekday day{std::chrono::sys_days{ToChrono(date)}};
+    return static_cast<Weekday>(day.iso_encoding() - 1);
+}
+
+Date ClampedDate(int year, int month, int day)
+{
+    const int last = DaysInMonth(year, month);
+    return Date{year, month, day > last ? last : day};
+}
+
+Date MonthsLater(int year, int month, int day, int months)
+{
+    const int index = year * 12 + (month - 1) + months;
+    const int newYear = index >= 0 ? index / 12 : (index - 11) / 12;
+    const int newMonth = index - newYear * 12 + 1;
+    return ClampedDate(newYear, newMonth, day);
+}
+
+std::int64_t MillisecondOfDay(const TimeOfDay& time, int millisecond)
+{
+    return ((static_cast<std::int64_t>(time.hour) * 60 + time.minute) * 60 + time.second) * 1000 +
+           millisecond;
+}
+
+std::int64_t LocalSecondOf(const LocalMoment& moment)
+{
+    return DayNumber(moment.date) * kSecondsPerDay + MillisecondOfDay(moment.time) / 1000;
+}
+
+bool IsAfterTime(const LocalMoment& moment, const TimeOfDay& time)
+{
+    return moment.time > time || (moment.time == time && moment.millisecond > 0);
+}
+
+std::string DateText(const Date& date)
+{
+    // Written in one go: the text fits the small-string buffer, so no allocation per task.
+    char buffer[3 * 12];
+    char* const end = buffer + sizeof buffer;
+    char* out = buffer;
+    for (const int part : {date.year, date.month, date.day}) {
+        if (out != buffer) {
+            *out++ = '-';
+        }
+        out = std::to_chars(out, end, part).ptr;
+    }
+    return std::string(buffer, out);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,65 @@
+#include "core/schedule/order_tasks.h"
+
+#include <algorithm>
+
+#include "core/schedule/calendar.h"
+
+namespace quorvel {
+
+namespace {
+
+enum class OrderGroup : std::uint8_t { Pending, Passed, Undated };
+
+OrderGroup GroupOf(const ScheduleRow& row)
+{
+    if (!row.occurrence) {
+        return OrderGroup::Undated;
+    }
+    return row.IsPassed() ? OrderGroup::Passed : OrderGroup::Pending;
+}
+
+struct SortEntry {
+    OrderGroup group;
+    std::int64_t key;
+    std::size_t index;
+};
+
+}  // namespace
+
+std::int64_t SecondsToOccurrence(const LocalMoment& occurrence, const LocalMoment& now)
+{
+    const std::int64_t milliseconds = MillisecondOfDay(occurrence.time, occurrence.millisecond) -
+                                      MillisecondOfDay(now.time, now.millisecond);
+    // Integer division truncates toward zero, as the key wants.
+    return milliseconds / 1000 + (DayNumber(occurrence.date) - DayNumber(now.date)) * kSecondsPerDay;
+}
+
+std::vector<std::size_t> OrderTasks(const std::vector<ScheduleRow>& rows)
+{
+    std::vector<SortEntry> entries;
+    entries.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ScheduleRow& row = rows[i];
+        const OrderGroup group = GroupOf(row);
+        entries.push_back({group, group == OrderGroup::Undated ? 0 : row.orderKey, i});
+    }
+    // The index as last criterion makes the order stable without the cost of a stable sort.
+    std::sort(entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) {
+        if (a.group != b.group) {
+            return a.group < b.group;
+        }
+        if (a.key != b.key) {
+            return a.key < b.key;
+        }
+        return a.index < b.index;
+    });
+
+    std::vector<std::size_t> order;
+    order.reserve(entries.size());
+    for (const SortEntry& entry : entries) {
+        order.push_back(entry.index);
+    }
+    return order;
+}
+
+}  // namespace quorvel
