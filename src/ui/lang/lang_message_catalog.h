@@ -1,15 +1,16 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 namespace quorvel {
 
 // A text that code asks for by key (LangStr, LangFmt, LangFileStr, or a core lookup), with its
 // English default, in the language-file section it is read from.
 struct LangMessage {
-    const char* section;
-    const char* key;
-    const char* defaultText;  // UTF-8
+    std::string_view section;
+    std::string_view key;
+    std::string_view defaultText;  // UTF-8
 };
 
 // Every such text of the program. Component captions, texts and hints are not listed here: the

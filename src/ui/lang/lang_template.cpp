@@ -119,7 +119,8 @@ std::string BuildLanguageTemplate(std::span<const LangTemplateWindowFactory> win
         }
     }
     for (const LangMessage& message : messages) {
-        sections.Add(message.section, message.key, message.defaultText);
+        sections.Add(std::string(message.section), std::string(message.key),
+                     std::string(message.defaultText));
     }
 
     ProfileDocument document(kHeader);
