@@ -1,6 +1,6 @@
 #include "platform/platform_factory.h"
 
-#include "platform/linux/ini_lang_manager_store.h"
+#include "platform/ini_lang_manager_store.h"
 #include "platform/recording/recording_backend.h"
 
 namespace quorvel {

@@ -1,4 +1,4 @@
-#include "platform/linux/ini_lang_manager_store.h"
+#include "platform/ini_lang_manager_store.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 
 #include "core/settings/profile_file.h"
 #include "lang_test_support.h"
-#include "platform/linux/ini_lang_manager_store.h"
+#include "platform/ini_lang_manager_store.h"
 #include "platform/recording/recording_lang_manager_store.h"
 #include "ui/lang/lang_file.h"
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <optional>
 
-#include "platform/linux/ini_lang_manager_store.h"
+#include "platform/ini_lang_manager_store.h"
 
 namespace quorvel {
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/linux/ini_lang_manager_store.h"
+#include "platform/ini_lang_manager_store.h"
 #include "ui/lang/lang_file.h"
 #include "ui/lang/lang_form.h"
 
