@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
 #include <QDir>
+#include <string>
+#include <string_view>
 
 #include "core/app_info.h"
 
@@ -21,6 +23,10 @@ CommandLine::CommandLine()
                      QStringLiteral("Record power, session, program, process and clock requests instead "
                                     "of carrying them out: --dry-run=FILE appends one line per request "
                                     "to FILE, --dry-run alone writes them to standard error.")),
+      m_languageTemplateOption(QLatin1String(kLanguageTemplateOption),
+                               QStringLiteral("Write an English language file holding every text of the "
+                                              "program to FILE, as the start of a translation, and end."),
+                               QStringLiteral("FILE")),
       m_helpOption(m_parser.addHelpOption()),
       m_versionOption(m_parser.addVersionOption())
 {
@@ -28,6 +34,7 @@ CommandLine::CommandLine()
         QStringLiteral("Carries out scheduled tasks from the notification area."));
     m_parser.addOption(m_dataDirOption);
     m_parser.addOption(m_dryRunOption);
+    m_parser.addOption(m_languageTemplateOption);
 }
 
 QString CommandLine::VersionText()
@@ -77,6 +84,13 @@ CommandLineAction CommandLine::Parse(const QStringList& arguments)
     if (const QStringList extra = m_parser.positionalArguments(); !extra.isEmpty()) {
         return Failure(QStringLiteral("Unexpected argument '%1'.").arg(extra.first()));
     }
+    if (m_parser.isSet(m_languageTemplateOption)) {
+        m_options.languageTemplateFile = m_parser.value(m_languageTemplateOption);
+        if (m_options.languageTemplateFile.isEmpty()) {
+            return Failure(QStringLiteral("--write-language-template needs a file name."));
+        }
+        return CommandLineAction::WriteLanguageTemplate;
+    }
     m_options.dryRun = m_parser.isSet(m_dryRunOption);
     if (m_parser.isSet(m_dataDirOption)) {
         const QString dir = m_parser.value(m_dataDirOption);
@@ -87,6 +101,21 @@ CommandLineAction CommandLine::Parse(const QStringList& arguments)
         m_options.dataDir = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
     }
     return CommandLineAction::Run;
+}
+
+bool CommandLine::AsksForLanguageTemplate(int argc, const char* const* argv)
+{
+    const std::string option = std::string("--") + kLanguageTemplateOption;
+    for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--") {
+            break;
+        }
+        if (argument == option || argument.starts_with(option + "=")) {
+            return true;
+        }
+    }
+    return false;
 }
 
 CommandLineAction CommandLine::Failure(const QString& message)

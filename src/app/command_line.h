@@ -7,12 +7,13 @@
 
 namespace quorvel {
 
-enum class CommandLineAction { Run, ShowHelp, ShowVersion, Fail };
+enum class CommandLineAction { Run, ShowHelp, ShowVersion, WriteLanguageTemplate, Fail };
 
 struct CommandLineOptions {
     QString dataDir;  // empty: the default folder
     bool dryRun = false;
-    QString dryRunFile;  // empty: standard error
+    QString dryRunFile;            // empty: standard error
+    QString languageTemplateFile;  // with WriteLanguageTemplate: where to write it
 };
 
 // The program's options. Parsing never prints or exits, so callers and tests decide what to do
@@ -34,12 +35,18 @@ public:
 
     static QString VersionText();
 
+    // True when the arguments ask for the language template, which needs a widget application
+    // object; checked before any application object exists, so it only looks, never parses.
+    static bool AsksForLanguageTemplate(int argc, const char* const* argv);
+    static constexpr const char* kLanguageTemplateOption = "write-language-template";
+
 private:
     CommandLineAction Failure(const QString& message);
 
     QCommandLineParser m_parser;
     QCommandLineOption m_dataDirOption;
     QCommandLineOption m_dryRunOption;
+    QCommandLineOption m_languageTemplateOption;
     QCommandLineOption m_helpOption;
     QCommandLineOption m_versionOption;
     CommandLineOptions m_options;

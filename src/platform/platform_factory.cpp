@@ -1,5 +1,6 @@
 #include "platform/platform_factory.h"
 
+#include "platform/ini_lang_manager_store.h"
 #include "platform/recording/recording_backend.h"
 
 namespace quorvel {
@@ -23,7 +24,11 @@ PlatformBuild BuildRecording(const std::string& requestLogFile, const RequestLog
 
 PlatformBuild BuildLinuxFallingBackToRecording(const RequestLog::Clock& clock)
 {
-    return BuildRecording({}, clock);
+    PlatformBuild build = BuildRecording({}, clock);
+    // Services with a Linux backend replace their recorded stand-ins.
+    build.services->langManagerStore =
+        std::make_shared<IniLangManagerStore>(IniLangManagerStore::DefaultPath());
+    return build;
 }
 
 }  // namespace
