@@ -5,13 +5,24 @@
 #include <QTemporaryDir>
 
 #include "core/settings/settings_store.h"
+#include "core/time/time_format.h"
 #include "platform/recording/recording_backend.h"
+#include "ui/executor/action_runner.h"
+#include "ui/executor/connection_dialer.h"
 #include "ui/lock/lock_form.h"
 #include "ui/main/main_form.h"
+#include "ui/message/message_form.h"
 #include "ui/modal/modal_host.h"
+#include "ui/reminder/reminder_form.h"
 
 namespace quorvel {
 namespace {
+
+class NoDialer final : public ConnectionDialer {
+public:
+    bool AutoConnect() const override { return false; }
+    void DialConnection() override {}
+};
 
 // Inert services for windows that are only built to be read: settings in a folder of their own,
 // every platform request recorded in memory, every modal box answered at once.
@@ -30,6 +41,9 @@ struct TemplateServices {
     ModalHost modal;
     RecordingBackend backend;
     PlatformServices platform;
+    NoDialer dialer;
+    ActionRunner actions{platform, dialer, dataDir.path()};
+    TimeFormat format{"%H:%M:%S", "%H:%M", "%A %d/%m/%Y", "%d/%m/%Y"};
     bool accessDenied = false;
 };
 
@@ -50,6 +64,23 @@ std::vector<LangTemplateWindowFactory> LanguageTemplateWindows()
     windows.push_back([env](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
         return std::make_unique<TLockForm>(
             nullptr, langMgr, env->modal, [](const QString&) { return false; }, env->accessDenied);
+    });
+    windows.push_back([](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
+        return std::make_unique<TMessageForm>(langMgr);
+    });
+    windows.push_back([env](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
+        // Counting, so the notice shows its counting text; a reminder that waits shows the
+        // catalogue's "Wait" text instead.
+        ExecutorContext context{langMgr,
+                                env->modal,
+                                env->actions,
+                                {},
+                                env->dataDir.path(),
+                                env->format,
+                                [] { return LocalMoment{}; },
+                                {}};
+        return std::make_unique<TReminder>(ReminderRequest{ReminderEvent::ShutDown, "", "", "", 10},
+                                           std::move(context));
     });
     return windows;
 }

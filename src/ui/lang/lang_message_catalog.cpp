@@ -60,6 +60,8 @@ constexpr LangMessage kFixedRows[] = {
     {"TReminder", "Title", "Task Title: "},
     {"TReminder", "Param", "Parameter:"},
     {"TReminder", "Wait", "Notice! The following scheduled task waiting for confirm!"},
+    {"TReminder", "Button1Caption", "OK"},
+    {"TReminder", "Button2Caption", "Cancel"},
 };
 
 std::vector<LangMessage> BuildCatalog()

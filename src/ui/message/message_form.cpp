@@ -10,6 +10,7 @@
 
 #include "core/executor/message_entry.h"
 #include "platform/linux/task_text_decoding.h"
+#include "ui/lang/lang_component_texts.h"
 
 namespace quorvel {
 namespace {
@@ -41,6 +42,7 @@ TMessageForm::TMessageForm(TLangMgr& langMgr, QWidget* parent)
     m_scrollBox1->setFrameShape(QFrame::NoFrame);
     m_scrollBox1->setWidgetResizable(false);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setProperty(kLangKeepTextsProperty, true);  // the messages themselves
     // Task files may come from elsewhere: a message is shown as it is, never as markup or a link.
     m_label1->setTextFormat(Qt::PlainText);
     m_label1->setStyleSheet(QStringLiteral("color: blue;"));

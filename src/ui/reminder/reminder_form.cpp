@@ -14,6 +14,7 @@
 #include "core/tasks/task_file.h"
 #include "platform/linux/task_text_decoding.h"
 #include "ui/executor/action_runner.h"
+#include "ui/lang/lang_component_texts.h"
 #include "ui/modal/main_message_box.h"
 
 namespace quorvel {
@@ -53,6 +54,7 @@ QLabel* Line(QWidget* window, const char* name, int top)
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);  // titles and paths come from the task file
     label->setGeometry(kLeft, top, kLineWidth, 24);
+    label->setProperty(kLangKeepTextsProperty, true);  // filled from the task, not translated
     return label;
 }
 
@@ -85,6 +87,7 @@ void TReminder::BuildWindow()
     m_lb1->move(kLeft, 22);
     m_lb2 = new QLabel(this);
     m_lb2->setObjectName(QStringLiteral("lb2"));
+    m_lb2->setProperty(kLangKeepTextsProperty, true);  // the number
     QFont bold = m_lb2->font();
     bold.setBold(true);
     m_lb2->setFont(bold);
