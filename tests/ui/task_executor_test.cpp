@@ -70,6 +70,19 @@ TEST_F(TaskExecutorTest, AShutdownTaskPowersOffBetweenStoppingTheTickAndTheRebui
     EXPECT_EQ(h.Requests(), (QStringList{"[StopTick]", "PowerOffSystemForced", "[RebuildSchedule]"}));
 }
 
+// For a main window that stops the tick and rebuilds around the call itself.
+TEST_F(TaskExecutorTest, ExecuteTaskCarriesOutTheActionsAlone)
+{
+    Fire({Task("22:30:00", {{ActionKind::LockComputer, {}}, {ActionKind::ShutDown, {}}})}, "22:30:00");
+    h.platform.log->ClearLines();
+    m_executor.ExecuteTask(1);
+    EXPECT_EQ(h.Requests(), (QStringList{"LockDesktop", "PowerOffSystemForced"}));
+    h.platform.log->ClearLines();
+    m_executor.ExecuteTask(0);
+    m_executor.ExecuteTask(2);
+    EXPECT_TRUE(h.Requests().isEmpty());
+}
+
 TEST_F(TaskExecutorTest, DodoRunsTheTaskOfItsRowOnly)
 {
     Fire({Task("09:00:00", {{ActionKind::LockComputer, {}}}), Task("10:00:00", {{ActionKind::LogOff, {}}}),

@@ -24,13 +24,35 @@ TaskExecutor::~TaskExecutor()
 
 void TaskExecutor::dodo(int row)
 {
-    const ScheduleTable& table = m_context.schedule.table();
-    if (row < 1 || static_cast<std::size_t>(row) > table.Size()) {
+    if (row < 1) {
         return;
     }
+    if (const std::optional<ExecutorPlan> plan = PlanRow(static_cast<std::size_t>(row))) {
+        Carry(*plan);
+    }
+}
+
+void TaskExecutor::ExecuteTask(std::size_t row)
+{
+    std::optional<ExecutorPlan> plan = PlanRow(row);
+    if (!plan) {
+        return;
+    }
+    std::erase_if(*plan, [](const ExecutorStep& step) {
+        return step.kind == StepKind::StopTick || step.kind == StepKind::RebuildSchedule;
+    });
+    Carry(*plan);
+}
+
+std::optional<ExecutorPlan> TaskExecutor::PlanRow(std::size_t row) const
+{
+    const ScheduleTable& table = m_context.schedule.table();
+    if (row < 1 || row > table.Size()) {
+        return std::nullopt;
+    }
     // A copy: the rebuild at the end of the run replaces the table the row stands in.
-    const TaskRecord record = table.At(static_cast<std::size_t>(row)).record;
-    Carry(PlanTaskRun(record, m_context.clock().date, m_context.format, m_context.actions.Settings()));
+    const TaskRecord record = table.At(row).record;
+    return PlanTaskRun(record, m_context.clock().date, m_context.format, m_context.actions.Settings());
 }
 
 void TaskExecutor::Carry(const ExecutorPlan& plan)

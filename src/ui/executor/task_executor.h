@@ -3,6 +3,8 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <cstddef>
+#include <optional>
 
 #include "core/executor/executor_step.h"
 #include "ui/executor/executor_context.h"
@@ -24,8 +26,12 @@ public:
     TaskExecutor(ExecutorContext context, TMessageForm& messageForm, QObject* parent = nullptr);
     ~TaskExecutor() override;
 
-    // The task at 1-based `row` of the ScheduleTable has fallen due.
+    // The task at 1-based `row` of the ScheduleTable has fallen due: stop the tick, carry out its
+    // actions, rebuild.
     void dodo(int row);
+    // The same without stopping the tick and rebuilding, for a main window that does both itself
+    // around this call.
+    void ExecuteTask(std::size_t row);
 
     // Carries out a plan from first step to last.
     void Carry(const ExecutorPlan& plan);
@@ -34,6 +40,7 @@ public:
     QList<TReminder*> OpenReminders() const;
 
 private:
+    std::optional<ExecutorPlan> PlanRow(std::size_t row) const;
     void OpenReminder(const ReminderRequest& request);
 
     ExecutorContext m_context;
