@@ -1,5 +1,6 @@
 #include "platform/platform_factory.h"
 
+#include "platform/linux/linux_power_backend.h"
 #include "platform/recording/recording_backend.h"
 
 namespace quorvel {
@@ -21,9 +22,15 @@ PlatformBuild BuildRecording(const std::string& requestLogFile, const RequestLog
     return PlatformBuild{RecordingBackend(log).Services(), {}};
 }
 
-PlatformBuild BuildLinuxFallingBackToRecording(const RequestLog::Clock& clock)
+// Power, session and wake requests are carried out; services without a Linux backend yet are
+// recorded to standard error instead.
+PlatformBuild BuildLinux(const RequestLog::Clock& clock)
 {
-    return BuildRecording({}, clock);
+    PlatformBuild build = BuildRecording({}, clock);
+    if (build.services) {
+        LinuxPowerBackend(LinuxPowerSetup::FromEnvironment()).FillServices(*build.services);
+    }
+    return build;
 }
 
 }  // namespace
@@ -34,9 +41,9 @@ PlatformBuild BuildPlatformServices(const PlatformChoice& choice, const RequestL
         case PlatformBackend::Recording:
             return BuildRecording(choice.requestLogFile, clock);
         case PlatformBackend::Linux:
-            return BuildLinuxFallingBackToRecording(clock);
+            return BuildLinux(clock);
     }
-    return BuildLinuxFallingBackToRecording(clock);
+    return BuildLinux(clock);
 }
 
 }  // namespace quorvel
