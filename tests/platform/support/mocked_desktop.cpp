@@ -1,5 +1,8 @@
 #include "mocked_desktop.h"
 
+#include <QDBusArgument>
+#include <QTest>
+
 #include "qt_test_application.h"
 
 namespace quorvel {
@@ -70,6 +73,39 @@ std::unique_ptr<DbusMock> MockedDesktop::StartSessionService(const QString& serv
         return nullptr;
     }
     return mock;
+}
+
+}  // namespace quorvel
+
+namespace quorvel {
+
+std::vector<std::string> MockedDesktop::Inhibitors() const
+{
+    const QDBusMessage reply =
+        m_logind->Call(QString::fromLatin1(kManagerPath), QStringLiteral("org.freedesktop.login1.Manager"),
+                       QStringLiteral("ListInhibitors"));
+    std::vector<std::string> held;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        held.push_back("<ListInhibitors failed>");
+        return held;
+    }
+    const QDBusArgument list = reply.arguments().constFirst().value<QDBusArgument>();
+    list.beginArray();
+    while (!list.atEnd()) {
+        QString what, who, why, mode;
+        uint uid = 0, pid = 0;
+        list.beginStructure();
+        list >> what >> who >> why >> mode >> uid >> pid;
+        list.endStructure();
+        held.push_back(QStringList{what, who, why, mode}.join(QLatin1Char(' ')).toStdString());
+    }
+    list.endArray();
+    return held;
+}
+
+bool MockedDesktop::WaitForInhibitors(const std::vector<std::string>& expected) const
+{
+    return QTest::qWaitFor([&] { return Inhibitors() == expected; }, 5000);
 }
 
 }  // namespace quorvel

@@ -35,6 +35,11 @@ protected:
     std::vector<std::string> SessionCalls() const;
     void ClearLogindCalls();
 
+    // The inhibitors logind holds, as "what who why mode".
+    std::vector<std::string> Inhibitors() const;
+    // Waits a little for logind to notice that inhibitors were let go.
+    bool WaitForInhibitors(const std::vector<std::string>& expected) const;
+
     // A bare mock object on the session bus; null (and a test failure) when it does not start.
     std::unique_ptr<DbusMock> StartSessionService(const QString& service, const QString& path,
                                                   const QString& interface);
