@@ -74,11 +74,7 @@ WakeClock& LinuxWakeTimer::Clock()
     }
     QString why;
     std::unique_ptr<WakeHelperClient> helper = WakeHelperClient::Start(m_setup.helper, why);
-    if (!helper || !helper->WakesFromSuspend()) {
-        // A helper whose timers cannot wake the machine is no better than our own.
-        if (helper) {
-            why = QStringLiteral("its timers do not wake the computer");
-        }
+    if (!helper) {
         UseFallback(why);
         return *m_clock;
     }

@@ -1,5 +1,6 @@
 #include "platform/linux/rtc_wake_alarm.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -18,7 +19,7 @@ RtcWakeAlarm::~RtcWakeAlarm()
 
 void RtcWakeAlarm::Set(std::optional<std::chrono::sys_seconds> due)
 {
-    if (due == m_set || access(m_path.c_str(), W_OK) != 0) {
+    if (due == m_set || faccessat(AT_FDCWD, m_path.c_str(), W_OK, AT_EACCESS) != 0) {
         return;
     }
     // The kernel refuses a new alarm while one is set: clear it first.

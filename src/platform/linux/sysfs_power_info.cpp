@@ -1,5 +1,6 @@
 #include "platform/linux/sysfs_power_info.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -42,7 +43,9 @@ SysfsPowerInfo ReadSysfsPowerInfo(const std::string& sysfsRoot)
                        (diskMode == "platform" || diskMode == "shutdown" || diskMode == "suspend");
     const std::string alarm = sysfsRoot + "/class/rtc/rtc0/wakealarm";
     info.rtcAlarm = access(alarm.c_str(), F_OK) == 0;
-    info.rtcAlarmWritable = info.rtcAlarm && access(alarm.c_str(), W_OK) == 0;
+    // With the effective rights, as the write itself will be made: a helper with file
+    // capabilities or a process that dropped some must not be misjudged.
+    info.rtcAlarmWritable = info.rtcAlarm && faccessat(AT_FDCWD, alarm.c_str(), W_OK, AT_EACCESS) == 0;
     return info;
 }
 
