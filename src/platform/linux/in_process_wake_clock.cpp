@@ -21,7 +21,9 @@ void InProcessWakeClock::Watch(Slot& slot, WakeTimerName timer)
     int error = 0;
     slot.timer = TimerFd::Create(m_clock, error);
     if (!slot.timer.IsValid()) {
-        qWarning().noquote() << "No timer for" << QString::fromLatin1(WakeTimerText(timer).data())
+        qWarning().noquote() << "No timer for"
+                             << QLatin1String(WakeTimerText(timer).data(),
+                                              static_cast<qsizetype>(WakeTimerText(timer).size()))
                              << "power-on tasks:" << std::strerror(error);
         return;
     }

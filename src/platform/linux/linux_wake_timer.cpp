@@ -2,7 +2,6 @@
 
 #include <QDebug>
 #include <QObject>
-#include <algorithm>
 
 #include "platform/linux/in_process_wake_clock.h"
 

@@ -3,7 +3,6 @@
 #include <time.h>
 
 #include <QString>
-#include <array>
 #include <chrono>
 #include <functional>
 #include <memory>
