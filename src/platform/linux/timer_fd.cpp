@@ -58,9 +58,9 @@ bool TimerFd::Disarm()
 
 bool TimerFd::Set(int flags, const timespec& value)
 {
-    itimerspec spec{};
-    spec.it_value = value;
-    return timerfd_settime(m_fd, flags, &spec, nullptr) == 0;
+    itimerspec setting{};
+    setting.it_value = value;
+    return timerfd_settime(m_fd, flags, &setting, nullptr) == 0;
 }
 
 bool TimerFd::ConsumeExpiry()
