@@ -7,12 +7,15 @@
 #include "ui/lang/lang_form.h"
 #include "ui/main/main_form_services.h"
 
+class QCheckBox;
+class QComboBox;
 class QListWidget;
 class QTabWidget;
 class QToolBar;
 
 namespace quorvel {
 
+class LanguageChoiceBinder;
 class LogoBand;
 class MainMenus;
 class TrayIcon;
@@ -68,6 +71,7 @@ protected:
 
 private:
     void BuildWindow();
+    void BindLanguageChoice();
     void TrayStartUp();
     void FormCreate();
     void FormShow();
@@ -90,6 +94,9 @@ private:
     QToolBar* m_toolBar = nullptr;
     QListWidget* m_taskList = nullptr;
     QTimer* m_timer7 = nullptr;
+    QCheckBox* m_languageCheck = nullptr;
+    QComboBox* m_languageCombo = nullptr;
+    LanguageChoiceBinder* m_languageChoice = nullptr;
 
     StartupOptions m_options;
     QString m_lastEventText;
