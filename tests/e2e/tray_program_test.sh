@@ -81,9 +81,17 @@ stop() {
 # Files of a data folder with size and modification time, to see that nothing changed.
 fingerprint() { find "$1" -type f -printf '%P %s %T@\n' | sort; }
 
-# 1. The program starts with its tray icon and its window; keep a picture of the window.
+# 1. The program starts with its tray icon and its window listing its tasks; keep a picture.
 data=$work/data
 make_data "$data"
+tomorrow=$(date -d tomorrow +%Y-%-m-%-d)
+printf '%s\r\n' \
+  '22:30:00*Enabled*l1-EveryDay*********Shutdown*30*************Night shutdown' \
+  "07:00:00*Enabled*l2-${tomorrow}********************Power-on*** Power on" \
+  '12:00:00*Enabled**Mon**Wed**Fri*******Show Message:Please take a rest.***********Break' \
+  '08:00:00*Enabled*l3-12-25***************Open File:/home/me/Music/carols.mp3********Carols' \
+  '03:15:00*Disabled*******Sat*Sun***************Macro:/home/me/cleanup.mco*Weekend macro' \
+  >"$data/task.dat"
 start "$data"
 first=$started
 eventually has_icon || fail "no tray icon appeared"
