@@ -4,15 +4,20 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "core/time/civil_time.h"
 
 namespace quorvel {
 
-enum class CommandLineAction { Run, ShowHelp, ShowVersion, Fail };
+enum class CommandLineAction { Run, ShowHelp, ShowVersion, List, Fail };
 
 struct CommandLineOptions {
     QString dataDir;  // empty: the default folder
     bool dryRun = false;
     QString dryRunFile;  // empty: standard error
+    // With List: the moment to date the tasks at; none means the clock's.
+    std::optional<LocalMoment> listAt;
 };
 
 // The program's options. Parsing never prints or exits, so callers and tests decide what to do
@@ -40,6 +45,8 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_dataDirOption;
     QCommandLineOption m_dryRunOption;
+    QCommandLineOption m_listOption;
+    QCommandLineOption m_nowOption;
     QCommandLineOption m_helpOption;
     QCommandLineOption m_versionOption;
     CommandLineOptions m_options;

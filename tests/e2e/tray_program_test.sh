@@ -98,6 +98,8 @@ eventually has_icon || fail "no tray icon appeared"
 eventually main_window_shown || fail "the main window was not shown"
 sleep 0.5
 import -window root "$artifacts/main_window.png" || fail "no screenshot"
+listed=$("$quorvel" --list --data-dir "$data" | wc -l)
+[ "$listed" -eq 5 ] || fail "--list beside the running program gave $listed lines"
 
 stop "$first"
 eventually test "$(icon_count)" -eq 0 || fail "the tray icon outlived the program"

@@ -1,0 +1,47 @@
+#include "app/list_command.h"
+
+#include <QFile>
+#include <string_view>
+
+#include "app/data_dir.h"
+#include "core/app_info.h"
+#include "core/schedule/schedule_build.h"
+#include "core/schedule/schedule_listing.h"
+#include "core/schedule/schedule_texts.h"
+#include "core/schedule/tray_hint.h"
+#include "core/text/lang_lookup.h"
+#include "core/time/time_format.h"
+#include "ui/text/task_text.h"
+
+namespace quorvel {
+
+int RunListCommand(const CommandLineOptions& options, QTextStream& out, QTextStream& err,
+                   const LocalClock& clock)
+{
+    // Only resolved: a listing must not leave a data folder behind where there was none.
+    const QString dataDir = ResolveDataDirFromEnvironment(options.dataDir);
+    const LocalMoment now = options.listAt ? *options.listAt : clock();
+    const EnglishLookup english;
+    const ScheduleBuild build =
+        BuildScheduleFromFile(QFile::encodeName(dataDir).toStdString(), now, TimeFormatFromCurrentLocale(),
+                              english, InitialLastEventText(ScheduleTexts(english)));
+    if (!build.loadError.empty()) {
+        err << kProductName << ": " << TaskTextForDisplay(build.loadError) << '\n';
+        err.flush();
+        return 1;
+    }
+
+    // Decoded line by line as the task list does, so an old task in another code page shows the
+    // same here as there.
+    const std::string listing = ScheduleListing(build.table);
+    std::string_view rest = listing;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        out << TaskTextForDisplay(rest.substr(0, end)) << '\n';
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+    out.flush();
+    return 0;
+}
+
+}  // namespace quorvel
