@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  libx11-dev libxext-dev libxtst-dev
+  libx11-dev libxext-dev libxtst-dev libxss-dev libcap2-bin tzdata
   xvfb xauth trayer xdotool x11-utils imagemagick fonts-dejavu-core
   dbus dbus-x11 python3 python3-dbus python3-dbusmock python3-gi
 )

@@ -5,6 +5,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
+# Only the small wake helper gets the right to arm timers that wake the computer; a rebuild
+# replaces the file and drops the right, so it is given again each time.
+helper="$root/build/src/app/quorvel-wake-helper"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+"${as_root[@]}" setcap cap_wake_alarm+ep "$helper" ||
+  echo "setup-and-run: $helper could not be given cap_wake_alarm; power-on tasks will not wake the computer" >&2
 program=$root/build/src/app/quorvel
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

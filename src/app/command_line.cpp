@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
 #include <QDir>
+#include <string>
+#include <string_view>
 
 #include "core/app_info.h"
 #include "core/time/moment_text.h"
@@ -36,6 +38,10 @@ CommandLine::CommandLine()
                                  "%1, instead of the clock's.")
                       .arg(MomentTextForm()),
                   QStringLiteral("MOMENT")),
+      m_languageTemplateOption(QLatin1String(kLanguageTemplateOption),
+                               QStringLiteral("Write an English language file holding every text of the "
+                                              "program to FILE, as the start of a translation, and end."),
+                               QStringLiteral("FILE")),
       m_helpOption(m_parser.addHelpOption()),
       m_versionOption(m_parser.addVersionOption())
 {
@@ -45,6 +51,7 @@ CommandLine::CommandLine()
     m_parser.addOption(m_dryRunOption);
     m_parser.addOption(m_listOption);
     m_parser.addOption(m_nowOption);
+    m_parser.addOption(m_languageTemplateOption);
 }
 
 QString CommandLine::VersionText()
@@ -106,6 +113,13 @@ CommandLineAction CommandLine::Parse(const QStringList& arguments)
                                .arg(MomentTextForm(), text));
         }
     }
+    if (m_parser.isSet(m_languageTemplateOption)) {
+        m_options.languageTemplateFile = m_parser.value(m_languageTemplateOption);
+        if (m_options.languageTemplateFile.isEmpty()) {
+            return Failure(QStringLiteral("--write-language-template needs a file name."));
+        }
+        return CommandLineAction::WriteLanguageTemplate;
+    }
     m_options.dryRun = m_parser.isSet(m_dryRunOption);
     if (m_parser.isSet(m_dataDirOption)) {
         const QString dir = m_parser.value(m_dataDirOption);
@@ -116,6 +130,21 @@ CommandLineAction CommandLine::Parse(const QStringList& arguments)
         m_options.dataDir = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
     }
     return list ? CommandLineAction::List : CommandLineAction::Run;
+}
+
+bool CommandLine::AsksForLanguageTemplate(int argc, const char* const* argv)
+{
+    const std::string option = std::string("--") + kLanguageTemplateOption;
+    for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--") {
+            break;
+        }
+        if (argument == option || argument.starts_with(option + "=")) {
+            return true;
+        }
+    }
+    return false;
 }
 
 CommandLineAction CommandLine::Failure(const QString& message)

@@ -10,12 +10,13 @@
 
 namespace quorvel {
 
-enum class CommandLineAction { Run, ShowHelp, ShowVersion, List, Fail };
+enum class CommandLineAction { Run, ShowHelp, ShowVersion, List, WriteLanguageTemplate, Fail };
 
 struct CommandLineOptions {
     QString dataDir;  // empty: the default folder
     bool dryRun = false;
-    QString dryRunFile;  // empty: standard error
+    QString dryRunFile;            // empty: standard error
+    QString languageTemplateFile;  // with WriteLanguageTemplate: where to write it
     // With List: the moment to date the tasks at; none means the clock's.
     std::optional<LocalMoment> listAt;
 };
@@ -39,6 +40,11 @@ public:
 
     static QString VersionText();
 
+    // True when the arguments ask for the language template, which needs a widget application
+    // object; checked before any application object exists, so it only looks, never parses.
+    static bool AsksForLanguageTemplate(int argc, const char* const* argv);
+    static constexpr const char* kLanguageTemplateOption = "write-language-template";
+
 private:
     CommandLineAction Failure(const QString& message);
 
@@ -47,6 +53,7 @@ private:
     QCommandLineOption m_dryRunOption;
     QCommandLineOption m_listOption;
     QCommandLineOption m_nowOption;
+    QCommandLineOption m_languageTemplateOption;
     QCommandLineOption m_helpOption;
     QCommandLineOption m_versionOption;
     CommandLineOptions m_options;

@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <memory>
 #include <optional>
 
+#include "app/command_line.h"
 #include "app/start_up.h"
 #include "app/tray_program.h"
 #include "core/app_info.h"
@@ -16,14 +18,24 @@ void NameTheApplication()
     QCoreApplication::setApplicationVersion(quorvel::kProductVersion);
 }
 
+// The command line is read without a display, so --help and --version work on a bare console.
+// Only the language template builds windows: it gets widgets, drawn on no display either.
+std::unique_ptr<QCoreApplication> ConsoleApplication(int& argc, char** argv)
+{
+    if (quorvel::CommandLine::AsksForLanguageTemplate(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    // The command line is read without a display, so --help and --version work on a bare console.
     std::optional<quorvel::StartUp> startUp;
     {
-        QCoreApplication console(argc, argv);
+        const auto console = ConsoleApplication(argc, argv);
         NameTheApplication();
         QTextStream out(stdout);
         QTextStream err(stderr);

@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 
+#include "app/lang_setup.h"
 #include "core/settings/settings_store.h"
 #include "core/time/time_format.h"
 #include "platform/linux/lock_file_single_instance.h"
@@ -30,7 +31,7 @@ int RunTrayProgram(const StartUp& startUp)
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     SettingsStore settings(QFile::encodeName(startUp.dataDir).toStdString());
-    TLangMgr langMgr(LangMgrConfig{{programFolder}, {}, {}});
+    TLangMgr langMgr(DefaultLangMgrConfig(programFolder, startUp.services->langManagerStore));
     ModalHost modal;
     MainFormServices services{langMgr,
                               modal,

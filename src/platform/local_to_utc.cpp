@@ -1,11 +1,16 @@
 #include "platform/local_to_utc.h"
 
+#include <time.h>
+
+#include <algorithm>
 #include <ctime>
+#include <initializer_list>
+#include <optional>
 
 namespace quorvel {
 namespace {
 
-std::tm FieldsOf(const LocalMoment& local, int isDst)
+std::tm Fields(const LocalMoment& local, int isDst)
 {
     std::tm fields{};
     fields.tm_year = local.date.year - 1900;
@@ -15,55 +20,53 @@ std::tm FieldsOf(const LocalMoment& local, int isDst)
     fields.tm_min = local.time.minute;
     fields.tm_sec = local.time.second;
     fields.tm_isdst = isDst;
-    // -1 is also a real second (1969-12-31 23:59:59 UTC); mktime sets tm_yday only on success.
-    fields.tm_yday = -1;
     return fields;
 }
 
-std::optional<std::time_t> Convert(const LocalMoment& local, int isDst)
+bool SameWallClock(const std::tm& a, const std::tm& b)
 {
-    std::tm fields = FieldsOf(local, isDst);
-    const std::time_t utc = std::mktime(&fields);
-    if (utc == static_cast<std::time_t>(-1) && fields.tm_yday == -1) {
-        return std::nullopt;
-    }
-    return utc;
+    return a.tm_year == b.tm_year && a.tm_mon == b.tm_mon && a.tm_mday == b.tm_mday &&
+           a.tm_hour == b.tm_hour && a.tm_min == b.tm_min && a.tm_sec == b.tm_sec;
 }
 
-// True when `utc` shows exactly `local` on the wall clock; a guess of summer or standard time that
-// does not apply then comes back shifted.
-bool ShowsOnTheWallClock(std::time_t utc, const LocalMoment& local)
+// The moment mktime finds for the fields under the given daylight-saving guess, when the local
+// clock really shows those fields then.
+std::optional<time_t> ExactMoment(const LocalMoment& local, int isDst)
 {
-    std::tm shown{};
-    if (localtime_r(&utc, &shown) == nullptr) {
-        return false;
+    std::tm fields = Fields(local, isDst);
+    const std::tm wanted = fields;
+    const time_t moment = mktime(&fields);
+    if (moment == static_cast<time_t>(-1)) {
+        return std::nullopt;
     }
-    return shown.tm_year == local.date.year - 1900 && shown.tm_mon == local.date.month - 1 &&
-           shown.tm_mday == local.date.day && shown.tm_hour == local.time.hour &&
-           shown.tm_min == local.time.minute && shown.tm_sec == local.time.second;
+    std::tm shown{};
+    if (localtime_r(&moment, &shown) == nullptr || !SameWallClock(shown, wanted)) {
+        return std::nullopt;
+    }
+    return moment;
 }
 
 }  // namespace
 
-std::optional<std::chrono::sys_seconds> UtcOfLocalMoment(const LocalMoment& local)
+std::chrono::sys_seconds LocalToUtc(const LocalMoment& local)
 {
-    // Asking for standard and for summer time separately finds both readings of an hour that comes
-    // twice; left to guess, mktime's choice there depends on what it converted before.
-    std::optional<std::time_t> earliest;
+    // The zone may have been changed through TZ since the last conversion.
+    tzset();
+
+    // Both guesses, so a repeated hour yields both occurrences and the earlier one wins.
+    std::optional<time_t> best;
     for (const int isDst : {0, 1}) {
-        const std::optional<std::time_t> utc = Convert(local, isDst);
-        if (utc && ShowsOnTheWallClock(*utc, local) && (!earliest || *utc < *earliest)) {
-            earliest = utc;
+        if (const std::optional<time_t> moment = ExactMoment(local, isDst)) {
+            best = best ? std::min(*best, *moment) : *moment;
         }
     }
-    if (!earliest) {
-        // A skipped hour has no reading of its own; let the zone rules move it on.
-        earliest = Convert(local, -1);
+    if (!best) {
+        // Skipped by a change: mktime with an unknown daylight-saving state uses the offset in
+        // force before the gap.
+        std::tm fields = Fields(local, -1);
+        best = mktime(&fields);
     }
-    if (!earliest) {
-        return std::nullopt;
-    }
-    return std::chrono::sys_seconds(std::chrono::seconds(*earliest));
+    return std::chrono::sys_seconds{std::chrono::seconds{*best}};
 }
 
 }  // namespace quorvel

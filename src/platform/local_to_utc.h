@@ -1,17 +1,18 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 
 #include "core/time/civil_time.h"
 
 namespace quorvel {
 
-// The UTC second of a local wall-clock moment (milliseconds dropped), with the time zone's offset
-// in force at that moment, so a wake time across a daylight-saving change still falls on the
-// local time the user chose. A local time that a change skips is taken as if the clock had not
-// moved yet (02:30 on a spring-forward night is 03:30 summer time); one that comes twice is taken
-// the first time, so the wake is never late. Nothing when the system cannot convert it.
-std::optional<std::chrono::sys_seconds> UtcOfLocalMoment(const LocalMoment& local);
+// The UTC moment at which the local clock of this process's time zone shows `local`, with the
+// zone offset in force at that moment rather than now, so a wake time across a daylight-saving
+// change is not an hour off. Milliseconds are dropped.
+//
+// A time that occurs twice (the hour repeated when clocks go back) gives its first occurrence,
+// the one the clock reaches first. A time that never occurs (skipped when clocks go forward)
+// is read with the offset in force before the change, so it lands that far after the gap starts.
+std::chrono::sys_seconds LocalToUtc(const LocalMoment& local);
 
 }  // namespace quorvel

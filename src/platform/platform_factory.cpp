@@ -1,5 +1,9 @@
 #include "platform/platform_factory.h"
 
+#include "platform/ini_lang_manager_store.h"
+#include "platform/linux/linux_launcher.h"
+#include "platform/linux/linux_power_backend.h"
+#include "platform/linux/linux_process_control.h"
 #include "platform/recording/recording_backend.h"
 
 namespace quorvel {
@@ -21,9 +25,20 @@ PlatformBuild BuildRecording(const std::string& requestLogFile, const RequestLog
     return PlatformBuild{RecordingBackend(log).Services(), {}};
 }
 
-PlatformBuild BuildLinuxFallingBackToRecording(const RequestLog::Clock& clock)
+// Requests are carried out where a Linux backend exists; the services without one yet are
+// recorded to standard error instead.
+PlatformBuild BuildLinux(const RequestLog::Clock& clock)
 {
-    return BuildRecording({}, clock);
+    PlatformBuild build = BuildRecording({}, clock);
+    if (build.services) {
+        // Services with a Linux backend replace their recorded stand-ins.
+        build.services->langManagerStore =
+            std::make_shared<IniLangManagerStore>(IniLangManagerStore::DefaultPath());
+        build.services->launcher = std::make_shared<LinuxLauncher>();
+        build.services->processControl = std::make_shared<LinuxProcessControl>();
+        LinuxPowerBackend(LinuxPowerSetup::FromEnvironment()).FillServices(*build.services);
+    }
+    return build;
 }
 
 }  // namespace
@@ -34,9 +49,9 @@ PlatformBuild BuildPlatformServices(const PlatformChoice& choice, const RequestL
         case PlatformBackend::Recording:
             return BuildRecording(choice.requestLogFile, clock);
         case PlatformBackend::Linux:
-            return BuildLinuxFallingBackToRecording(clock);
+            return BuildLinux(clock);
     }
-    return BuildLinuxFallingBackToRecording(clock);
+    return BuildLinux(clock);
 }
 
 }  // namespace quorvel

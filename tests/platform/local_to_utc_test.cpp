@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <time.h>
+
+#include <chrono>
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 #include <string>
 
@@ -11,83 +13,85 @@
 namespace quorvel {
 namespace {
 
-// Runs a test in a chosen time zone and gives the process's own back afterwards.
-class LocalToUtcTest : public testing::Test {
-protected:
-    void SetUp() override
+// Sets TZ for one test and puts the old zone back.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* zone)
     {
-        if (const char* tz = std::getenv("TZ")) {
-            m_savedTz = tz;
+        if (const char* old = std::getenv("TZ")) {
+            m_saved = old;
         }
+        setenv("TZ", zone, 1);
+        tzset();
     }
-    void TearDown() override
+    ~ScopedTimeZone()
     {
-        if (m_savedTz) {
-            ::setenv("TZ", m_savedTz->c_str(), 1);
+        if (m_saved) {
+            setenv("TZ", m_saved->c_str(), 1);
         } else {
-            ::unsetenv("TZ");
+            unsetenv("TZ");
         }
-        ::tzset();
-    }
-    static void UseZone(const char* zone)
-    {
-        ::setenv("TZ", zone, 1);
-        ::tzset();
+        tzset();
     }
 
 private:
-    std::optional<std::string> m_savedTz;
+    std::optional<std::string> m_saved;
 };
 
-std::string Utc(const LocalMoment& local)
+struct ZoneCase {
+    const char* name;
+    const char* zone;
+    LocalMoment local;
+    const char* utc;
+};
+
+void PrintTo(const ZoneCase& c, std::ostream* out)
 {
-    const auto utc = UtcOfLocalMoment(local);
-    return utc ? FormatUtc(*utc) : "none";
+    *out << c.name;
 }
 
-LocalMoment At(int year, int month, int day, int hour, int minute, int second = 0, int millisecond = 0)
+class LocalWakeMoment : public testing::TestWithParam<ZoneCase> {};
+
+// The offset in force at the wake moment counts, not the one in force when the timer is armed.
+TEST_P(LocalWakeMoment, TakesTheOffsetInForceThen)
 {
-    return LocalMoment{Date{year, month, day}, TimeOfDay{hour, minute, second}, millisecond};
+    const ScopedTimeZone zone(GetParam().zone);
+    EXPECT_EQ(FormatUtc(LocalToUtc(GetParam().local)), GetParam().utc);
 }
 
-TEST_F(LocalToUtcTest, UsesTheOffsetInForceAtTheMomentItself)
+constexpr LocalMoment At(int y, int mo, int d, int h, int mi, int s = 0, int ms = 0)
 {
-    UseZone("Europe/Berlin");
-    struct Case {
-        LocalMoment local;
-        const char* utc;
-    };
-    for (const Case& c : {
-             Case{At(2008, 3, 15, 7, 0), "2008-03-15T06:00:00Z"},          // winter, +1
-             Case{At(2024, 7, 1, 7, 0, 30, 999), "2024-07-01T05:00:30Z"},  // summer, +2; ms dropped
-             Case{At(2024, 3, 31, 1, 59, 59), "2024-03-31T00:59:59Z"},     // last second before the change
-             Case{At(2024, 3, 31, 3, 0), "2024-03-31T01:00:00Z"},          // first after it
-             Case{At(2024, 3, 31, 2, 30), "2024-03-31T01:30:00Z"},         // skipped: 03:30 summer time
-             Case{At(2024, 10, 27, 2, 30), "2024-10-27T00:30:00Z"},        // twice: the first one
-             Case{At(2024, 10, 27, 3, 0), "2024-10-27T02:00:00Z"},
-             Case{At(2024, 12, 31, 23, 59, 59), "2024-12-31T22:59:59Z"},
-         }) {
-        EXPECT_EQ(Utc(c.local), c.utc) << c.utc;
-    }
+    return LocalMoment{Date{y, mo, d}, TimeOfDay{h, mi, s}, ms};
 }
 
-TEST_F(LocalToUtcTest, ZoneWithoutSummerTime)
-{
-    UseZone("UTC");
-    EXPECT_EQ(Utc(At(2024, 3, 31, 2, 30)), "2024-03-31T02:30:00Z");
-    UseZone("Asia/Kolkata");
-    EXPECT_EQ(Utc(At(2024, 6, 1, 5, 30)), "2024-06-01T00:00:00Z");
-}
+const ZoneCase kZoneCases[] = {
+    {"BerlinWinterBeforeSpringChange", "Europe/Berlin", At(2024, 3, 30, 7, 0), "2024-03-30T06:00:00Z"},
+    {"BerlinSummerAfterSpringChange", "Europe/Berlin", At(2024, 3, 31, 7, 0), "2024-03-31T05:00:00Z"},
+    {"BerlinLastWinterSecond", "Europe/Berlin", At(2024, 3, 31, 1, 59, 59), "2024-03-31T00:59:59Z"},
+    {"BerlinFirstSummerSecond", "Europe/Berlin", At(2024, 3, 31, 3, 0, 0), "2024-03-31T01:00:00Z"},
+    // 02:30 never shows that night: read with winter time it falls an hour after the gap opens.
+    {"BerlinSkippedHour", "Europe/Berlin", At(2024, 3, 31, 2, 30), "2024-03-31T01:30:00Z"},
+    {"BerlinSummerBeforeAutumnChange", "Europe/Berlin", At(2024, 10, 26, 7, 0), "2024-10-26T05:00:00Z"},
+    {"BerlinWinterAfterAutumnChange", "Europe/Berlin", At(2024, 10, 28, 7, 0), "2024-10-28T06:00:00Z"},
+    // 02:30 shows twice: the first time the clock reaches it is still summer time.
+    {"BerlinRepeatedHour", "Europe/Berlin", At(2024, 10, 27, 2, 30), "2024-10-27T00:30:00Z"},
+    {"BerlinAfterRepeatedHour", "Europe/Berlin", At(2024, 10, 27, 3, 0), "2024-10-27T02:00:00Z"},
+    {"MillisecondsAreDropped", "Europe/Berlin", At(2024, 6, 1, 12, 0, 0, 999), "2024-06-01T10:00:00Z"},
+    {"NewYorkSummer", "America/New_York", At(2024, 7, 4, 6, 30), "2024-07-04T10:30:00Z"},
+    {"SydneySummerInJanuary", "Australia/Sydney", At(2025, 1, 15, 6, 0), "2025-01-14T19:00:00Z"},
+    {"Utc", "UTC", At(2024, 2, 29, 23, 59, 59), "2024-02-29T23:59:59Z"},
+};
 
-// A twice-coming hour was once resolved by whatever mktime had converted just before.
-TEST_F(LocalToUtcTest, RepeatedHourDoesNotDependOnTheConversionBefore)
+INSTANTIATE_TEST_SUITE_P(Zones, LocalWakeMoment, testing::ValuesIn(kZoneCases),
+                         [](const testing::TestParamInfo<ZoneCase>& c) { return c.param.name; });
+
+TEST(LocalWakeMoment, FollowsAChangeOfZoneWithoutARestart)
 {
-    UseZone("Europe/Berlin");
-    (void)UtcOfLocalMoment(At(2024, 7, 1, 12, 0));
-    const std::string afterSummer = Utc(At(2024, 10, 27, 2, 15));
-    (void)UtcOfLocalMoment(At(2024, 12, 1, 12, 0));
-    EXPECT_EQ(Utc(At(2024, 10, 27, 2, 15)), afterSummer);
-    EXPECT_EQ(afterSummer, "2024-10-27T00:15:00Z");
+    const LocalMoment morning = At(2024, 1, 10, 8, 0);
+    const ScopedTimeZone berlin("Europe/Berlin");
+    EXPECT_EQ(FormatUtc(LocalToUtc(morning)), "2024-01-10T07:00:00Z");
+    const ScopedTimeZone tokyo("Asia/Tokyo");
+    EXPECT_EQ(FormatUtc(LocalToUtc(morning)), "2024-01-09T23:00:00Z");
 }
 
 }  // namespace

@@ -6,9 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -91,13 +89,32 @@ std::string WriteFileAtomically(const std::string& path, std::string_view conten
 
 bool ReadWholeFile(const std::string& path, std::string& contents)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // Plain read() so that a failing disk or a folder in the file's place is an error rather than
+    // an empty file: a caller that took it for one could save over the real contents.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    contents = buffer.str();
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    std::string data;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            data.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            ::close(fd);
+            return false;
+        }
+    }
+    ::close(fd);
+    contents = std::move(data);
     return true;
 }
 

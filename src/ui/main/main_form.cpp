@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QScreen>
 #include <QStyle>
@@ -9,6 +11,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/settings/settings_store.h"
+#include "ui/lang/language_choice_binder.h"
 #include "ui/main/logo_band.h"
 #include "ui/main/main_menus.h"
 #include "ui/tray/tray_icon.h"
@@ -42,7 +46,30 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     BuildWindow();
     TrayStartUp();
     InitLanguage();
+    BindLanguageChoice();
     FormCreate();
+}
+
+void TMainForm::BindLanguageChoice()
+{
+    LanguageChoiceHooks hooks;
+    const SettingsStore& settings = m_services.settings;
+    hooks.readSetting = [&settings](std::string_view section, std::string_view key,
+                                    std::string_view fallback) {
+        return settings.ReadText(section, key, fallback);
+    };
+    hooks.writeSetting = [&settings](std::string_view section, std::string_view key, std::string_view value) {
+        return settings.WriteText(section, key, value).message;
+    };
+    hooks.reportError = [this](const QString& message) { Tell(message); };
+    hooks.rebuildTaskList = [this] { RebuildSchedule(); };
+    hooks.resetShutdownStatus = [this] { RunHook(m_services.hooks.resetAutoShutdownStatus); };
+    hooks.setOptionsReady = [this] { SetOptionsReady(); };
+    hooks.placeOtherControls = [this] { RunHook(m_services.hooks.placeOptionCompanions); };
+    m_languageChoice = new LanguageChoiceBinder(LangMgr(), *LanguageMenu(), *m_languageCheck,
+                                                *m_languageCombo, std::move(hooks), this);
+    m_languageChoice->Build();
+    m_languageChoice->ScheduleStartupOption();
 }
 
 TMainForm::~TMainForm() = default;
@@ -118,6 +145,15 @@ void TMainForm::BuildWindow()
     m_pageControl->addTab(tasksPage, QStringLiteral("  Scheduled Tasks   "));
 
     QWidget* optionsPage = WhitePage("TabSheet2");
+    // The language option pair stays hidden; the Tools menu's hidden Language submenu is its twin.
+    m_languageCheck = new QCheckBox(QStringLiteral("Change to other localized language"), optionsPage);
+    m_languageCheck->setObjectName(QStringLiteral("LanCheckBox"));
+    m_languageCheck->setToolTip(QStringLiteral("Change the interface to other localized language."));
+    m_languageCheck->move(16, 200);
+    m_languageCheck->hide();
+    m_languageCombo = new QComboBox(optionsPage);
+    m_languageCombo->setObjectName(QStringLiteral("LanComboBox"));
+    m_languageCombo->hide();
     m_pageControl->addTab(optionsPage, QStringLiteral("       Options        "));
 
     setCentralWidget(central);

@@ -10,12 +10,15 @@
 #include "ui/main/main_form_services.h"
 #include "ui/schedule/scheduler.h"
 
+class QCheckBox;
+class QComboBox;
 class QListWidget;
 class QTabWidget;
 class QToolBar;
 
 namespace quorvel {
 
+class LanguageChoiceBinder;
 class LogoBand;
 class MainMenus;
 class TrayIcon;
@@ -90,6 +93,7 @@ protected:
 
 private:
     void BuildWindow();
+    void BindLanguageChoice();
     void TrayStartUp();
     void FormCreate();
     void FormShow();
@@ -120,6 +124,9 @@ private:
     QTimer* m_timer7 = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer5 = nullptr;
+    QCheckBox* m_languageCheck = nullptr;
+    QComboBox* m_languageCombo = nullptr;
+    LanguageChoiceBinder* m_languageChoice = nullptr;
 
     Scheduler m_scheduler;
     StartupOptions m_options;

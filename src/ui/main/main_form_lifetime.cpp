@@ -14,6 +14,7 @@
 #include "core/settings/settings_store.h"
 #include "platform/current_user.h"
 #include "platform/platform_services.h"
+#include "ui/lang/language_choice_binder.h"
 #include "ui/lock/lock_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/main_menus.h"
@@ -100,7 +101,7 @@ void TMainForm::FormShow()
         return;
     }
     m_inFormShow = true;
-    RunHook(m_services.hooks.placeOptionCompanions);
+    m_languageChoice->PlaceControls();
     RebuildSchedule();
     RunHook(m_services.hooks.resetAutoShutdownStatus);
     m_accessDenied = false;

@@ -3,7 +3,6 @@
 // out on the screen and through the platform services.
 #include <QListWidget>
 #include <QMetaObject>
-#include <cstdio>
 
 #include "core/schedule/tick_delay.h"
 #include "core/schedule/tray_hint.h"
@@ -74,12 +73,7 @@ void TMainForm::StartWakeTimer()
     WakeTimer& wakeTimer = *m_services.platform.wakeTimer;
     // Arming replaces whatever was armed before, by us or by another copy of the program.
     if (const std::optional<LocalMoment>& wake = m_scheduler.WakeMoment()) {
-        if (const auto utc = UtcOfLocalMoment(*wake)) {
-            wakeTimer.ArmWakeTimer(*utc);
-        } else {
-            std::fprintf(stderr, "quorvel: the wake time of the next power-on task has no UTC time\n");
-            wakeTimer.CancelWakeTimer();
-        }
+        wakeTimer.ArmWakeTimer(LocalToUtc(*wake));
     } else {
         wakeTimer.CancelWakeTimer();
     }

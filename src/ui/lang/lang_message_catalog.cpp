@@ -1,0 +1,89 @@
+#include "ui/lang/lang_message_catalog.h"
+
+#include <vector>
+
+#include "core/executor/postpone.h"
+#include "core/executor/reminder_event.h"
+
+namespace quorvel {
+namespace {
+
+// One row per key a window's code (or core code on its behalf) asks for. Add the row together with
+// the code that asks, then regenerate the shipped files with --write-language-template; a test
+// compares the code's literal keys and defaults with this table. Keys that core code takes from
+// tables of its own are read from those tables.
+constexpr LangMessage kFixedRows[] = {
+    // The main window (its message box's buttons included).
+    {"TMainForm", "Lasttask", "Last event:"},
+    {"TMainForm", "None", "None"},
+    {"TMainForm", "PowerTest",
+     "To test the power-on capabilities of your computer click [OK] now. The computer will be "
+     "powered off, and it will try to automatically power on after 3 minutes."},
+    {"TMainForm", "OnClose1", "Quit this program all functions will be disabled!"},
+    {"TMainForm", "OnClose2", "Minimize to system tray?"},
+    {"TMainForm", "Button1Caption", "OK"},
+    {"TMainForm", "Button2Caption", "Cancel"},
+    // The task list and the tray hint, built by the schedule for the main window.
+    {"TMainForm", "Upcoming", "Upcoming event:"},
+    {"TMainForm", "Wait", "Waiting"},
+    {"TMainForm", "Pass", "Passed"},
+    {"TMainForm", "NoTitle", "No title"},
+    {"TMainForm", "EveryDay", "Daily"},
+    {"TMainForm", "EveryMonth", "Monthly"},
+    {"TMainForm", "EveryYear", "Annually"},
+    {"TMainForm", "Unspecified", "Unspecified"},
+    {"TMainForm", "Jan", "Jan"},
+    {"TMainForm", "Feb", "Feb"},
+    {"TMainForm", "Mar", "Mar"},
+    {"TMainForm", "Apr", "Apr"},
+    {"TMainForm", "May", "May"},
+    {"TMainForm", "Jun", "Jun"},
+    {"TMainForm", "Jul", "Jul"},
+    {"TMainForm", "Aug", "Aug"},
+    {"TMainForm", "Sep", "Sep"},
+    {"TMainForm", "Oct", "Oct"},
+    {"TMainForm", "Nov", "Nov"},
+    {"TMainForm", "Dec", "Dec"},
+    {"TMainForm", "Mon", "Mon"},
+    {"TMainForm", "Tues", "Tues"},
+    {"TMainForm", "Wed", "Wed"},
+    {"TMainForm", "Thurs", "Thurs"},
+    {"TMainForm", "Fri", "Fri"},
+    {"TMainForm", "Sat", "Sat"},
+    {"TMainForm", "Sun", "Sun"},
+    {"TMainForm", "NoTask", "No Task."},
+    {"TMainForm", "TaskFileUnreadable",
+     "The scheduled tasks could not be read, so none of them is shown or carried out. The task file is "
+     "left as it is."},
+
+    // The settings-password prompt.
+    {"TLockForm", "Err1", "Password is wrong!"},
+    {"TLockForm", "Button1Caption", "OK"},
+
+    // The reminder's lines, built by the executor for the reminder window.
+    {"TReminder", "Title", "Task Title: "},
+    {"TReminder", "Param", "Parameter:"},
+    {"TReminder", "Wait", "Notice! The following scheduled task waiting for confirm!"},
+};
+
+std::vector<LangMessage> BuildCatalog()
+{
+    std::vector<LangMessage> rows(std::begin(kFixedRows), std::end(kFixedRows));
+    for (const ReminderEvent event : kAllReminderEvents) {
+        rows.push_back({"TReminder", ReminderEventKeyword(event), ReminderEventDefaultText(event)});
+    }
+    for (const PostponeItem& item : kPostponeItems) {
+        rows.push_back({"TReminder", item.labelKey, item.labelDefault});
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::span<const LangMessage> LangMessageCatalog()
+{
+    static const std::vector<LangMessage> catalog = BuildCatalog();
+    return catalog;
+}
+
+}  // namespace quorvel
