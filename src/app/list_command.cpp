@@ -1,16 +1,19 @@
 #include "app/list_command.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <memory>
 #include <string_view>
 
 #include "app/data_dir.h"
+#include "app/lang_setup.h"
 #include "core/app_info.h"
 #include "core/schedule/schedule_build.h"
 #include "core/schedule/schedule_listing.h"
-#include "core/schedule/schedule_texts.h"
-#include "core/schedule/tray_hint.h"
-#include "core/text/lang_lookup.h"
 #include "core/time/time_format.h"
+#include "platform/ini_lang_manager_store.h"
+#include "ui/lang/lang_file_lookup.h"
+#include "ui/lang/lang_mgr.h"
 #include "ui/text/task_text.h"
 
 namespace quorvel {
@@ -21,10 +24,14 @@ int RunListCommand(const CommandLineOptions& options, QTextStream& out, QTextStr
     // Only resolved: a listing must not leave a data folder behind where there was none.
     const QString dataDir = ResolveDataDirFromEnvironment(options.dataDir);
     const LocalMoment now = options.listAt ? *options.listAt : clock();
-    const EnglishLookup english;
-    const ScheduleBuild build =
-        BuildScheduleFromFile(QFile::encodeName(dataDir).toStdString(), now, TimeFormatFromCurrentLocale(),
-                              english, InitialLastEventText(ScheduleTexts(english)));
+    // The texts the task list would show in the language the program would start in; the store
+    // is only read.
+    const TLangMgr langMgr(
+        DefaultLangMgrConfig(QCoreApplication::applicationDirPath(),
+                             std::make_shared<IniLangManagerStore>(IniLangManagerStore::DefaultPath())));
+    const LangFileLookup lang(langMgr, QStringLiteral("TMainForm"));
+    const ScheduleBuild build = BuildScheduleFromFile(QFile::encodeName(dataDir).toStdString(), now,
+                                                      TimeFormatFromCurrentLocale(), lang, {});
     if (!build.loadError.empty()) {
         err << kProductName << ": " << TaskTextForDisplay(build.loadError) << '\n';
         err.flush();

@@ -64,6 +64,14 @@ listing=$("$quorvel" --list --now "2008-03-15 23:00:00" --data-dir "$data") || f
 [ "$listing" = "$expected" ] || fail "--list on Saturday evening printed:
 $listing"
 
+# In the language the program would start in: German from the locale, with the file beside it.
+listing=$(LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$quorvel" --list --now "2008-03-15 23:00:00" --data-dir "$data" |
+  head -2) || fail "German --list exited with $?"
+[ "$listing" = "2008-3-16${tab}Waiting${tab} Wartet ---- Sa So ---- 03:15:00 ---- Weekend macro
+2008-3-16${tab}Waiting${tab} Wartet ---- Täglich ---- 18:00:01 ---- Terminate Process" ] ||
+  fail "German --list printed:
+$listing"
+
 # Without --data-dir the default folder is read, and not created when it is missing.
 listing=$("$quorvel" --list) || fail "--list without a data folder exited with $?"
 [ -z "$listing" ] || fail "--list without a data folder printed: $listing"

@@ -13,7 +13,9 @@
 
 #include "app/command_line.h"
 #include "app/start_up.h"
+#include "core/io/atomic_file.h"
 #include "core/tasks/task_file.h"
+#include "support/scoped_environment.h"
 
 namespace quorvel {
 namespace {
@@ -112,9 +114,13 @@ QStringList Contents(const QString& dir)
     return entries;
 }
 
+// A language store of its own and an English locale, so the texts are the built-in ones unless
+// a test chooses a language.
 class ListCommand : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_root.isValid()); }
+
+    QString ConfigDir() const { return m_root.filePath(QStringLiteral("config")); }
 
     QString DataDir() const { return m_root.filePath(QStringLiteral("data")); }
 
@@ -125,6 +131,10 @@ protected:
     }
 
     QTemporaryDir m_root;
+    test::ScopedEnvironment m_environment{{"XDG_CONFIG_HOME", ConfigDir().toLocal8Bit()},
+                                          {"LC_ALL", QByteArray("C")},
+                                          {"LC_MESSAGES", std::nullopt},
+                                          {"LANG", std::nullopt}};
 };
 
 TEST_F(ListCommand, PrintsOneLinePerTaskAtTheGivenMomentAndWritesNothing)
@@ -142,6 +152,25 @@ TEST_F(ListCommand, PrintsOneLinePerTaskAtTheGivenMomentAndWritesNothing)
               QStringLiteral("2008-3-15\tWaiting\t Waiting ---- Mar 15,  2008 ---- 07:00:00 ---- Power on\n"
                              "2008-3-15\tWaiting\t Waiting ---- Daily ---- 22:30:00 ---- Night shutdown\n"
                              "\tDisabled\t Waiting ---- Daily ---- 06:00:00 ---- Café\n"));
+    EXPECT_EQ(Contents(m_root.path()), before);
+}
+
+TEST_F(ListCommand, SpeaksTheLanguageTheProgramWouldStartIn)
+{
+    WriteTasks({"22:30:00*Enabled*l1-EveryDay*********Shutdown*30*************Night shutdown",
+                "07:00:00*Enabled*l2-2008-3-15********************Power-on***"});
+    ASSERT_TRUE(QDir().mkpath(ConfigDir() + QStringLiteral("/Brenholt")));
+    ASSERT_EQ(WriteFileAtomically((ConfigDir() + QStringLiteral("/Brenholt/LangManager.ini")).toStdString(),
+                                  "[LangManager]\nQuorvel.exe=.DEU\nQuorvel=" QUORVEL_SOURCE_DIR "/lang\n"),
+              "");
+    const QStringList before = Contents(m_root.path());
+    const ListRun run =
+        RunList(Args({"--list", "--now", "2008-03-16 12:00:00"}) << "--data-dir" << DataDir());
+    EXPECT_EQ(run.startUp.exitCode, 0);
+    // The status column stays in English: it is the stored keyword, not a shown text.
+    EXPECT_EQ(run.out, QString::fromUtf8(
+                           "2008-3-16\tWaiting\t Wartet ---- Täglich ---- 22:30:00 ---- Night shutdown\n"
+                           "2008-3-15\tPassed\t Vorbei ---- Mär 15,  2008 ---- 07:00:00 ---- Ohne Titel\n"));
     EXPECT_EQ(Contents(m_root.path()), before);
 }
 
