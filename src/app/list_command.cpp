@@ -14,7 +14,7 @@
 #include "platform/ini_lang_manager_store.h"
 #include "ui/lang/lang_file_lookup.h"
 #include "ui/lang/lang_mgr.h"
-#include "ui/text/task_text.h"
+#include "platform/task_text_decoding.h"
 
 namespace quorvel {
 
@@ -33,7 +33,7 @@ int RunListCommand(const CommandLineOptions& options, QTextStream& out, QTextStr
     const ScheduleBuild build = BuildScheduleFromFile(QFile::encodeName(dataDir).toStdString(), now,
                                                       TimeFormatFromCurrentLocale(), lang, {});
     if (!build.loadError.empty()) {
-        err << kProductName << ": " << TaskTextForDisplay(build.loadError) << '\n';
+        err << kProductName << ": " << DecodeTaskText(build.loadError) << '\n';
         err.flush();
         return 1;
     }
@@ -44,7 +44,7 @@ int RunListCommand(const CommandLineOptions& options, QTextStream& out, QTextStr
     std::string_view rest = listing;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
-        out << TaskTextForDisplay(rest.substr(0, end)) << '\n';
+        out << DecodeTaskText(rest.substr(0, end)) << '\n';
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
     out.flush();

@@ -10,7 +10,7 @@
 #include "platform/local_to_utc.h"
 #include "platform/platform_services.h"
 #include "ui/main/main_form.h"
-#include "ui/text/task_text.h"
+#include "platform/task_text_decoding.h"
 
 namespace quorvel {
 
@@ -28,7 +28,7 @@ void TMainForm::RebuildSchedule()
     const LocalMoment now = m_services.clock();
 
     platform.screenSaver->SetScreenSaver(true);
-    SetTrayHint(TaskTextForDisplay(TrayHintForDisplay(m_scheduler.NoUpcomingTrayHint(Lookup()))));
+    SetTrayHint(DecodeTaskText(TrayHintForDisplay(m_scheduler.NoUpcomingTrayHint(Lookup()))));
     EnableDebugPrivilege();
     KillTask(kCompanionProgram);
     StopTick();
@@ -43,7 +43,7 @@ void TMainForm::RebuildSchedule()
     }
     if (m_scheduler.HasTasks()) {
         StartWakeTimer();
-        SetTrayHint(TaskTextForDisplay(TrayHintForDisplay(m_scheduler.TrayHint())));
+        SetTrayHint(DecodeTaskText(TrayHintForDisplay(m_scheduler.TrayHint())));
     } else {
         platform.wakeTimer->CancelWakeTimer();
     }
@@ -62,7 +62,7 @@ void TMainForm::FillTaskList()
         return;
     }
     for (const ScheduleRow& row : m_scheduler.Table().Rows()) {
-        m_taskList->addItem(TaskTextForDisplay(row.displayLine));
+        m_taskList->addItem(DecodeTaskText(row.displayLine));
     }
 }
 
@@ -86,7 +86,7 @@ void TMainForm::ReportLoadError()
         Tell(LangStr(QStringLiteral("TaskFileUnreadable"),
                      QStringLiteral("The scheduled tasks could not be read, so none of them is shown or "
                                     "carried out. The task file is left as it is.")) +
-             QStringLiteral("\n\n") + TaskTextForDisplay(*error));
+             QStringLiteral("\n\n") + DecodeTaskText(*error));
     }
 }
 
@@ -163,7 +163,7 @@ bool TMainForm::EnabledDebugPrivilege(bool enable)
 
 QString TMainForm::LastEventText() const
 {
-    return TaskTextForDisplay(m_scheduler.LastEventText());
+    return DecodeTaskText(m_scheduler.LastEventText());
 }
 
 }  // namespace quorvel
