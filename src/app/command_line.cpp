@@ -5,12 +5,18 @@
 #include <string_view>
 
 #include "core/app_info.h"
+#include "core/time/moment_text.h"
 
 namespace quorvel {
 namespace {
 
 const QString kDryRunFlag = QStringLiteral("--dry-run");
 const QString kDryRunWithFile = QStringLiteral("--dry-run=");
+
+QString MomentTextForm()
+{
+    return QString::fromLatin1(kMomentTextForm.data(), qsizetype(kMomentTextForm.size()));
+}
 
 }  // namespace
 
@@ -23,6 +29,15 @@ CommandLine::CommandLine()
                      QStringLiteral("Record power, session, program, process and clock requests instead "
                                     "of carrying them out: --dry-run=FILE appends one line per request "
                                     "to FILE, --dry-run alone writes them to standard error.")),
+      m_listOption(QStringLiteral("list"),
+                   QStringLiteral("Print the scheduled tasks in list order, one line each: the next date, a "
+                                  "tab, the status, a tab and the line the task list shows; then end. "
+                                  "Starts no window and writes no file.")),
+      m_nowOption(QStringLiteral("now"),
+                  QStringLiteral("With --list: date the tasks as if the local time were MOMENT, written "
+                                 "%1, instead of the clock's.")
+                      .arg(MomentTextForm()),
+                  QStringLiteral("MOMENT")),
       m_languageTemplateOption(QLatin1String(kLanguageTemplateOption),
                                QStringLiteral("Write an English language file holding every text of the "
                                               "program to FILE, as the start of a translation, and end."),
@@ -34,6 +49,8 @@ CommandLine::CommandLine()
         QStringLiteral("Carries out scheduled tasks from the notification area."));
     m_parser.addOption(m_dataDirOption);
     m_parser.addOption(m_dryRunOption);
+    m_parser.addOption(m_listOption);
+    m_parser.addOption(m_nowOption);
     m_parser.addOption(m_languageTemplateOption);
 }
 
@@ -84,6 +101,18 @@ CommandLineAction CommandLine::Parse(const QStringList& arguments)
     if (const QStringList extra = m_parser.positionalArguments(); !extra.isEmpty()) {
         return Failure(QStringLiteral("Unexpected argument '%1'.").arg(extra.first()));
     }
+    const bool list = m_parser.isSet(m_listOption);
+    if (m_parser.isSet(m_nowOption)) {
+        if (!list) {
+            return Failure(QStringLiteral("--now goes with --list only."));
+        }
+        const QString text = m_parser.value(m_nowOption);
+        m_options.listAt = ParseMomentText(text.toStdString());
+        if (!m_options.listAt) {
+            return Failure(QStringLiteral("--now needs a local date and time written as %1, not '%2'.")
+                               .arg(MomentTextForm(), text));
+        }
+    }
     if (m_parser.isSet(m_languageTemplateOption)) {
         m_options.languageTemplateFile = m_parser.value(m_languageTemplateOption);
         if (m_options.languageTemplateFile.isEmpty()) {
@@ -100,7 +129,7 @@ CommandLineAction CommandLine::Parse(const QStringList& arguments)
         // Absolute now, so a later change of the working folder cannot move the data.
         m_options.dataDir = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
     }
-    return CommandLineAction::Run;
+    return list ? CommandLineAction::List : CommandLineAction::Run;
 }
 
 bool CommandLine::AsksForLanguageTemplate(int argc, const char* const* argv)

@@ -4,16 +4,21 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "core/time/civil_time.h"
 
 namespace quorvel {
 
-enum class CommandLineAction { Run, ShowHelp, ShowVersion, WriteLanguageTemplate, Fail };
+enum class CommandLineAction { Run, ShowHelp, ShowVersion, List, WriteLanguageTemplate, Fail };
 
 struct CommandLineOptions {
     QString dataDir;  // empty: the default folder
     bool dryRun = false;
     QString dryRunFile;            // empty: standard error
     QString languageTemplateFile;  // with WriteLanguageTemplate: where to write it
+    // With List: the moment to date the tasks at; none means the clock's.
+    std::optional<LocalMoment> listAt;
 };
 
 // The program's options. Parsing never prints or exits, so callers and tests decide what to do
@@ -46,6 +51,8 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_dataDirOption;
     QCommandLineOption m_dryRunOption;
+    QCommandLineOption m_listOption;
+    QCommandLineOption m_nowOption;
     QCommandLineOption m_languageTemplateOption;
     QCommandLineOption m_helpOption;
     QCommandLineOption m_versionOption;

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/data_dir.h"
+#include "app/list_command.h"
 #include "app/lang_template_command.h"
 #include "core/app_info.h"
 #include "platform/platform_factory.h"
@@ -42,6 +43,8 @@ StartUp PrepareStartUp(const QStringList& arguments, QTextStream& out, QTextStre
             out << CommandLine::VersionText() << '\n';
             out.flush();
             return EndWith(0);
+        case CommandLineAction::List:
+            return EndWith(RunListCommand(commandLine.Options(), out, err, clock));
         case CommandLineAction::WriteLanguageTemplate:
             return EndWith(WriteLanguageTemplateCommand(commandLine.Options().languageTemplateFile, err));
         case CommandLineAction::Run:

@@ -18,7 +18,8 @@ struct StartUp {
 };
 
 // Everything before the first window: the command line, DataDir and the platform services.
-// Help and version go to `out`, errors to `err`; an error gives exit code 1.
+// Help, version and the --list schedule go to `out`, errors to `err`; an error gives exit code 1.
+// `clock` stamps recorded requests and gives --list its moment when none is named.
 StartUp PrepareStartUp(const QStringList& arguments, QTextStream& out, QTextStream& err,
                        const RequestLog::Clock& clock);
 

@@ -7,7 +7,9 @@
 
 #include "app/lang_setup.h"
 #include "core/settings/settings_store.h"
+#include "core/time/time_format.h"
 #include "platform/linux/lock_file_single_instance.h"
+#include "platform/local_clock.h"
 #include "ui/lang/lang_mgr.h"
 #include "ui/main/main_form.h"
 #include "ui/modal/modal_host.h"
@@ -39,7 +41,9 @@ int RunTrayProgram(const StartUp& startUp)
                               programFolder,
                               QCoreApplication::applicationFilePath(),
                               QSystemTrayIcon::isSystemTrayAvailable(),
-                              {}};
+                              {},
+                              CurrentLocalMoment,
+                              TimeFormatFromCurrentLocale()};
     TMainForm mainForm(std::move(services));
 
     QObject::connect(&singleInstance, &SingleInstance::HandOffReceived, &mainForm,

@@ -13,7 +13,7 @@ fail() {
 }
 
 help=$("$quorvel" --help) || fail "--help exited with $?"
-for option in --help --version --data-dir --dry-run 'FILE'; do
+for option in --help --version --data-dir --dry-run 'FILE' --list --now MOMENT; do
   grep -q -e "$option" <<<"$help" || fail "--help does not list $option"
 done
 

@@ -46,7 +46,12 @@ export DISPLAY=":$(cat "$work/display")"
 trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel --height 32 \
   --transparent false >"$work/trayer.log" 2>&1 &
 pids+=($!)
-tray_host_ready() { xwininfo -root -tree 2>/dev/null | grep -q '"panel": ("panel" "trayer")'; }
+# The tree is read whole first: with pipefail, grep -q leaving early would fail the pipe (SIGPIPE).
+tray_host_ready() {
+  local tree
+  tree=$(xwininfo -root -tree 2>/dev/null) || return 1
+  [[ $tree == *'"panel": ("panel" "trayer")'* ]]
+}
 eventually tray_host_ready || { echo "trayer did not start" >&2; exit 1; }
 
 # Our icons inside the tray host's panel.
@@ -81,15 +86,25 @@ stop() {
 # Files of a data folder with size and modification time, to see that nothing changed.
 fingerprint() { find "$1" -type f -printf '%P %s %T@\n' | sort; }
 
-# 1. The program starts with its tray icon and its window; keep a picture of the window.
+# 1. The program starts with its tray icon and its window listing its tasks; keep a picture.
 data=$work/data
 make_data "$data"
+tomorrow=$(date -d tomorrow +%Y-%-m-%-d)
+printf '%s\r\n' \
+  '22:30:00*Enabled*l1-EveryDay*********Shutdown*30*************Night shutdown' \
+  "07:00:00*Enabled*l2-${tomorrow}********************Power-on*** Power on" \
+  '12:00:00*Enabled**Mon**Wed**Fri*******Show Message:Please take a rest.***********Break' \
+  '08:00:00*Enabled*l3-12-25***************Open File:/home/me/Music/carols.mp3********Carols' \
+  '03:15:00*Disabled*******Sat*Sun***************Macro:/home/me/cleanup.mco*Weekend macro' \
+  >"$data/task.dat"
 start "$data"
 first=$started
 eventually has_icon || fail "no tray icon appeared"
 eventually main_window_shown || fail "the main window was not shown"
 sleep 0.5
 import -window root "$artifacts/main_window.png" || fail "no screenshot"
+listed=$("$quorvel" --list --data-dir "$data" | wc -l)
+[ "$listed" -eq 5 ] || fail "--list beside the running program gave $listed lines"
 
 stop "$first"
 eventually test "$(icon_count)" -eq 0 || fail "the tray icon outlived the program"

@@ -5,7 +5,7 @@
 #include <QtDebug>
 
 #include "core/executor/argument_split.h"
-#include "platform/linux/task_text_decoding.h"
+#include "platform/task_text_decoding.h"
 
 namespace quorvel {
 

@@ -51,6 +51,10 @@ constexpr LangMessage kFixedRows[] = {
     {"TMainForm", "Fri", "Fri"},
     {"TMainForm", "Sat", "Sat"},
     {"TMainForm", "Sun", "Sun"},
+    {"TMainForm", "NoTask", "No Task."},
+    {"TMainForm", "TaskFileUnreadable",
+     "The scheduled tasks could not be read, so none of them is shown or carried out. The task file is "
+     "left as it is."},
 
     // The settings-password prompt.
     {"TLockForm", "Err1", "Password is wrong!"},

@@ -1,6 +1,7 @@
 #include "ui/main/main_form.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
@@ -39,7 +40,8 @@ QWidget* WhitePage(const char* name)
 TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     : QMainWindow(parent),
       TLangForm(*this, QStringLiteral("TMainForm"), services.langMgr),
-      m_services(std::move(services))
+      m_services(std::move(services)),
+      m_scheduler(QFile::encodeName(m_services.dataDir).toStdString(), m_services.timeFormat)
 {
     BuildWindow();
     TrayStartUp();
@@ -60,7 +62,7 @@ void TMainForm::BindLanguageChoice()
         return settings.WriteText(section, key, value).message;
     };
     hooks.reportError = [this](const QString& message) { Tell(message); };
-    hooks.rebuildTaskList = [this] { RunHook(m_services.hooks.rebuildSchedule); };
+    hooks.rebuildTaskList = [this] { RebuildSchedule(); };
     hooks.resetShutdownStatus = [this] { RunHook(m_services.hooks.resetAutoShutdownStatus); };
     hooks.setOptionsReady = [this] { SetOptionsReady(); };
     hooks.placeOtherControls = [this] { RunHook(m_services.hooks.placeOptionCompanions); };
@@ -174,6 +176,19 @@ void TMainForm::BuildWindow()
     m_timer7->setSingleShot(true);
     m_timer7->setInterval(100);
     connect(m_timer7, &QTimer::timeout, this, &TMainForm::Timer7Timer);
+
+    // Aimed anew at each next second, so it never drifts across a second boundary.
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setSingleShot(true);
+    m_timer1->setTimerType(Qt::PreciseTimer);
+    connect(m_timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+
+    m_timer5 = new QTimer(this);
+    m_timer5->setObjectName(QStringLiteral("Timer5"));
+    m_timer5->setInterval(30000);
+    connect(m_timer5, &QTimer::timeout, this, &TMainForm::Timer5Timer);
+    m_timer5->start();
 }
 
 }  // namespace quorvel

@@ -2,10 +2,13 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <cstddef>
 #include <memory>
+#include <string>
 
 #include "ui/lang/lang_form.h"
 #include "ui/main/main_form_services.h"
+#include "ui/schedule/scheduler.h"
 
 class QCheckBox;
 class QComboBox;
@@ -45,8 +48,27 @@ public:
     void SessionEnding();
 
     void SetTrayHint(const QString& hint);
-    const QString& LastEventText() const { return m_lastEventText; }
-    void SetLastEventText(const QString& text) { m_lastEventText = text; }
+    QString LastEventText() const;
+
+    // Reads task.dat anew, dates and orders the tasks, and shows the result: the task list, the
+    // tray hint, the screen saver, the wake timer and the tick. Every change of tasks, every show,
+    // every execution and every clock jump ends with it.
+    void RebuildSchedule();
+    // Carries out the task at a 1-based position of the schedule, then rebuilds.
+    void dodo(std::size_t position);
+    // Timer1 (TickCheck): fires the tasks due since the previous tick.
+    void Timer1Timer();
+    // Timer5 (ClockWatch): rebuilds after a date change or a clock jump.
+    void Timer5Timer();
+
+    // Ends every running process of that name.
+    void KillTask(const std::string& name);
+    bool EnableDebugPrivilege();
+    bool EnabledDebugPrivilege(bool enable);
+
+    const Scheduler& Schedule() const { return m_scheduler; }
+    // Whether Timer1 is meant to run: at least one task and no rebuild or execution under way.
+    bool TickRunning() const { return m_tickRunning; }
 
     bool AccessDenied() const { return m_accessDenied; }
     bool IsSessionEnding() const { return m_sessionEnding; }
@@ -85,6 +107,12 @@ private:
     void Tell(const QString& text);
     bool PasswordMatches(const QString& typed) const;
     void RunHook(const std::function<void()>& hook) const;
+    void FillTaskList();
+    void StartWakeTimer();
+    void StartTick();
+    void StopTick();
+    void ArmTick();
+    void ReportLoadError();
 
     MainFormServices m_services;
     std::unique_ptr<MainMenus> m_menus;
@@ -94,12 +122,16 @@ private:
     QToolBar* m_toolBar = nullptr;
     QListWidget* m_taskList = nullptr;
     QTimer* m_timer7 = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QTimer* m_timer5 = nullptr;
     QCheckBox* m_languageCheck = nullptr;
     QComboBox* m_languageCombo = nullptr;
     LanguageChoiceBinder* m_languageChoice = nullptr;
 
+    Scheduler m_scheduler;
     StartupOptions m_options;
-    QString m_lastEventText;
+    bool m_tickRunning = false;
+    bool m_inTick = false;
     bool m_startsHidden = false;
     bool m_accessDenied = false;
     bool m_sessionEnding = false;

@@ -41,9 +41,7 @@ void TMainForm::TrayStartUp()
 void TMainForm::FormCreate()
 {
     QDir().mkpath(m_services.dataDir);
-    m_lastEventText = QStringLiteral("\n\r") +
-                      LangStr(QStringLiteral("Lasttask"), QStringLiteral("Last event:")) +
-                      LangStr(QStringLiteral("None"), QStringLiteral("None"));
+    m_scheduler.ResetLastEventText(Lookup());
     m_optionsReady = false;
 
     const QString logPath = QDir(m_services.dataDir).filePath(QStringLiteral("log.txt"));
@@ -76,7 +74,7 @@ void TMainForm::FormCreate()
         QString::fromStdString(autoLogon.userName.empty() ? CurrentLoginName() : autoLogon.userName);
     m_options.autoLogonPassword = QString::fromStdString(autoLogon.password);
 
-    RunHook(m_services.hooks.rebuildSchedule);
+    RebuildSchedule();
 
     m_options.lockDesktopWhileRunning = store.IsOn(settings::kLockDesktopWhileRunning);
     if (m_options.lockDesktopWhileRunning) {
@@ -104,7 +102,7 @@ void TMainForm::FormShow()
     }
     m_inFormShow = true;
     m_languageChoice->PlaceControls();
-    RunHook(m_services.hooks.rebuildSchedule);
+    RebuildSchedule();
     RunHook(m_services.hooks.resetAutoShutdownStatus);
     m_accessDenied = false;
     FirstShowPowerTest();

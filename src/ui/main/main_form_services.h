@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <functional>
+
+#include "core/time/time_format.h"
+#include "platform/local_clock.h"
 
 class TLangMgr;
 
@@ -13,7 +17,8 @@ struct PlatformServices;
 
 // Steps of the window's life that windows and wiring of later parts fill in; empty ones do nothing.
 struct MainFormHooks {
-    std::function<void()> rebuildSchedule;
+    // Carries out the task at a 1-based position of the schedule (the executor's part of dodo).
+    std::function<void(std::size_t position)> executeTask;
     std::function<void()> resetAutoShutdownStatus;
     // Puts the language drop-down and the Set Password button beside their check boxes.
     std::function<void()> placeOptionCompanions;
@@ -33,6 +38,10 @@ struct MainFormServices {
     // False where the desktop has no notification area: the window then stays on the taskbar.
     bool trayAvailable = true;
     MainFormHooks hooks;
+    // Where the scheduler takes the current moment from.
+    LocalClock clock = CurrentLocalMoment;
+    // The user's time and date formats: task times are read and the clock is watched in them.
+    TimeFormat timeFormat = TimeFormatFromCurrentLocale();
 };
 
 // What the options controls will show, read at start-up before those controls exist.

@@ -1,4 +1,4 @@
-#include "platform/linux/task_text_decoding.h"
+#include "platform/task_text_decoding.h"
 
 #include <iconv.h>
 
