@@ -6,6 +6,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/lang_setup.h"
+#include "app/task_execution.h"
 #include "core/settings/settings_store.h"
 #include "core/time/time_format.h"
 #include "platform/linux/lock_file_single_instance.h"
@@ -33,6 +34,9 @@ int RunTrayProgram(const StartUp& startUp)
     SettingsStore settings(QFile::encodeName(startUp.dataDir).toStdString());
     TLangMgr langMgr(DefaultLangMgrConfig(programFolder, startUp.services->langManagerStore));
     ModalHost modal;
+    const TimeFormat timeFormat = TimeFormatFromCurrentLocale();
+    TaskExecution execution(langMgr, modal, settings, *startUp.services, startUp.dataDir, timeFormat,
+                            CurrentLocalMoment);
     MainFormServices services{langMgr,
                               modal,
                               settings,
@@ -43,8 +47,10 @@ int RunTrayProgram(const StartUp& startUp)
                               QSystemTrayIcon::isSystemTrayAvailable(),
                               {},
                               CurrentLocalMoment,
-                              TimeFormatFromCurrentLocale()};
+                              timeFormat};
+    services.hooks.executeTask = execution.ExecuteTaskHook();
     TMainForm mainForm(std::move(services));
+    execution.Attach(mainForm);
 
     QObject::connect(&singleInstance, &SingleInstance::HandOffReceived, &mainForm,
                      &TMainForm::HandOffReceived);

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 
 #include "core/executor/postpone.h"
 #include "core/tasks/task_line.h"
@@ -119,6 +120,17 @@ TEST_F(ReminderTest, CountdownOfZeroWaitsForTheUser)
     Press(reminder, "Button1");
     EXPECT_EQ(h.Requests(), QStringList{"PowerOffSystemForced"});
     EXPECT_TRUE(reminder->IsFinished());
+}
+
+// The reminder comes up while the user may be typing elsewhere.
+TEST_F(ReminderTest, AStrayEnterDoesNotActAtOnce)
+{
+    TReminder* reminder = OpenShutDown(30);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(reminder, key);
+    }
+    EXPECT_TRUE(h.Requests().isEmpty());
+    EXPECT_FALSE(reminder->IsFinished());
 }
 
 TEST_F(ReminderTest, WaitingAlongStopsTheCountForGood)

@@ -9,7 +9,7 @@
 #include <QScrollArea>
 
 #include "core/executor/message_entry.h"
-#include "platform/linux/task_text_decoding.h"
+#include "platform/task_text_decoding.h"
 #include "ui/lang/lang_component_texts.h"
 
 namespace quorvel {

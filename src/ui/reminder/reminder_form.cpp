@@ -12,7 +12,7 @@
 #include "core/executor/postpone.h"
 #include "core/executor/reminder_texts.h"
 #include "core/tasks/task_file.h"
-#include "platform/linux/task_text_decoding.h"
+#include "platform/task_text_decoding.h"
 #include "ui/executor/action_runner.h"
 #include "ui/lang/lang_component_texts.h"
 #include "ui/modal/main_message_box.h"
@@ -106,6 +106,10 @@ void TReminder::BuildWindow()
     m_button2->setObjectName(QStringLiteral("Button2"));
     int left = (kClientSize.width() - 3 * kButtonSize.width() - 2 * kButtonGap) / 2;
     for (QPushButton* button : {m_button1, m_button3, m_button2}) {
+        // The window comes up while the user may be typing elsewhere: an Enter meant for that
+        // must not shut the machine down at once.
+        button->setAutoDefault(false);
+        button->setDefault(false);
         button->setGeometry(QRect(QPoint(left, kButtonTop), kButtonSize));
         left += kButtonSize.width() + kButtonGap;
     }
