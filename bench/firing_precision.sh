@@ -52,7 +52,8 @@ for line in open(log, encoding="utf-8", errors="replace"):
 
 missed = [t for t in range(count) if t not in fired]
 repeated = [t for t, times in fired.items() if len(times) > 1]
-latencies = sorted((times[0] - (first + task)) * 1000 for task, times in fired.items())
+by_task = {task: (times[0] - (first + task)) * 1000 for task, times in fired.items()}
+latencies = sorted(by_task.values())
 print(f"tasks: {count}, fired: {len(fired)}, missed: {len(missed)}, fired more than once: {len(repeated)}")
 if missed:
     print("missed:", missed)
@@ -62,6 +63,8 @@ if latencies:
     p99 = latencies[min(len(latencies) - 1, max(0, -(-99 * len(latencies) // 100) - 1))]
     print(f"latency ms: median {statistics.median(latencies):.1f}, p99 {p99:.1f}, "
           f"max {latencies[-1]:.1f}, min {latencies[0]:.1f}")
+    slowest = sorted(by_task.items(), key=lambda item: -item[1])[:5]
+    print("slowest (task: ms):", ", ".join(f"{task}: {ms:.0f}" for task, ms in slowest))
     ok = not missed and not repeated and p99 < 20
 else:
     ok = False
