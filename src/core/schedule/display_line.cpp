@@ -1,14 +1,9 @@
 #include "core/schedule/display_line.h"
 
 #include "core/schedule/blank_trim.h"
+#include "core/text/concatenate.h"
 
 namespace quorvel {
-
-namespace {
-
-constexpr std::string_view kSeparator = " ---- ";
-
-}  // namespace
 
 std::string_view ShownTitle(std::string_view title, const ScheduleTexts& texts)
 {
@@ -24,22 +19,11 @@ const std::string& StatusWord(std::string_view taskStatus, const ScheduleTexts& 
 std::string DisplayLine(std::string_view taskStatus, std::string_view repeatText, std::string_view startTime,
                         std::string_view title, const ScheduleTexts& texts)
 {
-    const std::string& status = StatusWord(taskStatus, texts);
+    const std::string& start = taskStatus == kStatusPassed ? texts.passLineStart : texts.waitLineStart;
     const std::string_view time = TrimBlanks(startTime);
     const std::string_view shownTitle = ShownTitle(title, texts);
 
-    std::string line;
-    line.reserve(1 + status.size() + repeatText.size() + time.size() + shownTitle.size() +
-                 3 * kSeparator.size());
-    line += ' ';
-    line += status;
-    line += kSeparator;
-    line += repeatText;
-    line += kSeparator;
-    line += time;
-    line += kSeparator;
-    line += shownTitle;
-    return line;
+    return Concatenate({start, repeatText, kListSeparator, time, kListSeparator, shownTitle});
 }
 
 }  // namespace quorvel

@@ -1,13 +1,14 @@
 #include "core/schedule/repeat_text.h"
 
 #include "core/schedule/blank_trim.h"
+#include "core/text/concatenate.h"
 
 namespace quorvel {
 
 namespace {
 
 // A month number that names no month is shown as it was stored.
-const std::string& MonthName(const RepeatParts& parts, const ScheduleTexts& texts)
+std::string_view MonthName(const RepeatPartViews& parts, const ScheduleTexts& texts)
 {
     if (parts.month && *parts.month >= 1 && *parts.month <= 12) {
         return texts.months[static_cast<std::size_t>(*parts.month - 1)];
@@ -15,16 +16,9 @@ const std::string& MonthName(const RepeatParts& parts, const ScheduleTexts& text
     return parts.monthText;
 }
 
-std::string DatedText(const std::string& month, const std::string& day, const std::string& tail)
+std::string DatedText(std::string_view month, std::string_view day, std::string_view tail)
 {
-    std::string text;
-    text.reserve(month.size() + day.size() + tail.size() + 4);
-    text += month;
-    text += ' ';
-    text += day;
-    text += ",  ";
-    text += tail;
-    return text;
+    return Concatenate({month, " ", day, ",  ", tail});
 }
 
 std::string WeekdaysText(const TaskRecord& record, const ScheduleTexts& texts)
@@ -43,7 +37,7 @@ std::string WeekdaysText(const TaskRecord& record, const ScheduleTexts& texts)
     return text;
 }
 
-std::string KindText(const TaskRecord& record, const RepeatParts& parts, const ScheduleTexts& texts)
+std::string KindText(const TaskRecord& record, const RepeatPartViews& parts, const ScheduleTexts& texts)
 {
     switch (parts.kind) {
         case RecurrenceKind::Daily:
@@ -53,7 +47,7 @@ std::string KindText(const TaskRecord& record, const RepeatParts& parts, const S
         case RecurrenceKind::Annually:
             return DatedText(MonthName(parts, texts), parts.dayText, texts.everyYear);
         case RecurrenceKind::Monthly:
-            return parts.dayText + ' ' + texts.everyMonth;
+            return Concatenate({parts.dayText, " ", texts.everyMonth});
         case RecurrenceKind::Weekly:
             return WeekdaysText(record, texts);
         case RecurrenceKind::Unknown:
@@ -64,7 +58,7 @@ std::string KindText(const TaskRecord& record, const RepeatParts& parts, const S
 
 }  // namespace
 
-std::string RepeatText(const TaskRecord& record, const RepeatParts& parts, const ScheduleTexts& texts)
+std::string RepeatText(const TaskRecord& record, const RepeatPartViews& parts, const ScheduleTexts& texts)
 {
     std::string text = KindText(record, parts, texts);
     if (text.empty()) {
