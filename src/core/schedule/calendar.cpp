@@ -98,6 +98,13 @@ bool IsAfterTime(const LocalMoment& moment, const TimeOfDay& time)
 
 std::string DateText(const Date& date)
 {
+    std::string text;
+    AppendDateText(text, date);
+    return text;
+}
+
+void AppendDateText(std::string& text, const Date& date)
+{
     // Written in one go: the text fits the small-string buffer, so no allocation per task.
     char buffer[3 * 12];
     char* const end = buffer + sizeof buffer;
@@ -108,7 +115,7 @@ std::string DateText(const Date& date)
         }
         out = std::to_chars(out, end, part).ptr;
     }
-    return std::string(buffer, out);
+    text.append(buffer, out);
 }
 
 }  // namespace quorvel

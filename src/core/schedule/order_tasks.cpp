@@ -18,11 +18,20 @@ OrderGroup GroupOf(const ScheduleRow& row)
     return row.IsPassed() ? OrderGroup::Passed : OrderGroup::Pending;
 }
 
+// The group in the top two bits and the key, made unsigned, below it: one integer comparison
+// orders by both. A key counts whole seconds between dates of int years, far below 2^61.
+constexpr int kGroupShift = 62;
+constexpr std::uint64_t kKeyBias = std::uint64_t{1} << 61;
+
 struct SortEntry {
-    OrderGroup group;
-    std::int64_t key;
+    std::uint64_t rank;
     std::size_t index;
 };
+
+std::uint64_t RankOf(OrderGroup group, std::int64_t key)
+{
+    return (static_cast<std::uint64_t>(group) << kGroupShift) + (static_cast<std::uint64_t>(key) + kKeyBias);
+}
 
 }  // namespace
 
@@ -41,17 +50,11 @@ std::vector<std::size_t> OrderTasks(const std::vector<ScheduleRow>& rows)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ScheduleRow& row = rows[i];
         const OrderGroup group = GroupOf(row);
-        entries.push_back({group, group == OrderGroup::Undated ? 0 : row.orderKey, i});
+        entries.push_back({RankOf(group, group == OrderGroup::Undated ? 0 : row.orderKey), i});
     }
     // The index as last criterion makes the order stable without the cost of a stable sort.
     std::sort(entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) {
-        if (a.group != b.group) {
-            return a.group < b.group;
-        }
-        if (a.key != b.key) {
-            return a.key < b.key;
-        }
-        return a.index < b.index;
+        return a.rank < b.rank || (a.rank == b.rank && a.index < b.index);
     });
 
     std::vector<std::size_t> order;

@@ -28,7 +28,8 @@ std::string_view DateOccurrence(ScheduleRow& row, const RepeatPartViews& parts, 
     }
     const LocalMoment occurrence{*date, *start, 0};
     row.occurrence = occurrence;
-    row.nextDate = DateText(*date);
+    row.nextDate.clear();
+    AppendDateText(row.nextDate, *date);
     row.orderKey = SecondsToOccurrence(occurrence, now);
     return occurrence >= now ? kStatusWaiting : kStatusPassed;
 }
