@@ -1,6 +1,7 @@
 #include "core/schedule/order_tasks.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/schedule/calendar.h"
 
@@ -23,11 +24,6 @@ OrderGroup GroupOf(const ScheduleRow& row)
 constexpr int kGroupShift = 62;
 constexpr std::uint64_t kKeyBias = std::uint64_t{1} << 61;
 
-struct SortEntry {
-    std::uint64_t rank;
-    std::size_t index;
-};
-
 std::uint64_t RankOf(OrderGroup group, std::int64_t key)
 {
     return (static_cast<std::uint64_t>(group) << kGroupShift) + (static_cast<std::uint64_t>(key) + kKeyBias);
@@ -43,26 +39,34 @@ std::int64_t SecondsToOccurrence(const LocalMoment& occurrence, const LocalMomen
     return milliseconds / 1000 + (DayNumber(occurrence.date) - DayNumber(now.date)) * kSecondsPerDay;
 }
 
-std::vector<std::size_t> OrderTasks(const std::vector<ScheduleRow>& rows)
+std::uint64_t OrderRank(const ScheduleRow& row)
 {
-    std::vector<SortEntry> entries;
-    entries.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ScheduleRow& row = rows[i];
-        const OrderGroup group = GroupOf(row);
-        entries.push_back({RankOf(group, group == OrderGroup::Undated ? 0 : row.orderKey), i});
-    }
+    const OrderGroup group = GroupOf(row);
+    return RankOf(group, group == OrderGroup::Undated ? 0 : row.orderKey);
+}
+
+std::vector<std::size_t> OrderByRank(std::vector<RankedRow> ranked)
+{
     // The index as last criterion makes the order stable without the cost of a stable sort.
-    std::sort(entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) {
+    std::sort(ranked.begin(), ranked.end(), [](const RankedRow& a, const RankedRow& b) {
         return a.rank < b.rank || (a.rank == b.rank && a.index < b.index);
     });
-
     std::vector<std::size_t> order;
-    order.reserve(entries.size());
-    for (const SortEntry& entry : entries) {
-        order.push_back(entry.index);
+    order.reserve(ranked.size());
+    for (const RankedRow& row : ranked) {
+        order.push_back(row.index);
     }
     return order;
+}
+
+std::vector<std::size_t> OrderTasks(const std::vector<ScheduleRow>& rows)
+{
+    std::vector<RankedRow> ranked;
+    ranked.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ranked.push_back({OrderRank(rows[i]), i});
+    }
+    return OrderByRank(std::move(ranked));
 }
 
 }  // namespace quorvel
