@@ -15,6 +15,21 @@ std::chrono::year_month_day ToChrono(const Date& date)
                                        std::chrono::day{static_cast<unsigned>(date.day)}};
 }
 
+// Writes `value` in decimal at `out`. Dates hold small numbers: up to four digits are written
+// directly, anything else by to_chars.
+char* AppendDecimal(char* out, char* end, int value)
+{
+    if (value < 0 || value > 9999) {
+        return std::to_chars(out, end, value).ptr;
+    }
+    const int digits = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : 4;
+    for (int i = digits - 1; i >= 0; --i) {
+        out[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    return out + digits;
+}
+
 }  // namespace
 
 bool IsLeapYear(int year)
@@ -56,6 +71,10 @@ Date DateOfDayNumber(std::int64_t dayNumber)
 
 Date AddDays(const Date& date, std::int64_t days)
 {
+    // Most steps stay within the month (tomorrow, a day of this week): no day numbers needed.
+    if (days >= 0 && date.day >= 1 && days <= DaysInMonth(date.year, date.month) - date.day) {
+        return Date{date.year, date.month, date.day + static_cast<int>(days)};
+    }
     return DateOfDayNumber(DayNumber(date) + days);
 }
 
@@ -113,7 +132,7 @@ void AppendDateText(std::string& text, const Date& date)
         if (out != buffer) {
             *out++ = '-';
         }
-        out = std::to_chars(out, end, part).ptr;
+        out = AppendDecimal(out, end, part);
     }
     text.append(buffer, out);
 }

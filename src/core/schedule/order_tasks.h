@@ -23,7 +23,8 @@ struct RankedRow {
     std::size_t index = 0;
 };
 
-// The indices of `ranked` in list order: by rank, equal ranks by index.
+// The indices of `ranked`, which holds the rows in index order, in list order: by rank, equal
+// ranks by index.
 std::vector<std::size_t> OrderByRank(std::vector<RankedRow> ranked);
 
 // The list order of `rows`, as indices into it: first the tasks still to come, then the Passed
