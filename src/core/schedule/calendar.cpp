@@ -15,19 +15,32 @@ std::chrono::year_month_day ToChrono(const Date& date)
                                        std::chrono::day{static_cast<unsigned>(date.day)}};
 }
 
-// Writes `value` in decimal at `out`. Dates hold small numbers: up to four digits are written
-// directly, anything else by to_chars.
+char Digit(int value)
+{
+    return static_cast<char>('0' + value);
+}
+
+// Writes `value` in decimal at `out`. Days and months have one or two digits and years four;
+// those are written directly, anything else by to_chars.
 char* AppendDecimal(char* out, char* end, int value)
 {
-    if (value < 0 || value > 9999) {
-        return std::to_chars(out, end, value).ptr;
+    if (value >= 0 && value < 10) {
+        *out = Digit(value);
+        return out + 1;
     }
-    const int digits = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : 4;
-    for (int i = digits - 1; i >= 0; --i) {
-        out[i] = static_cast<char>('0' + value % 10);
-        value /= 10;
+    if (value >= 10 && value < 100) {
+        out[0] = Digit(value / 10);
+        out[1] = Digit(value % 10);
+        return out + 2;
     }
-    return out + digits;
+    if (value >= 1000 && value < 10000) {
+        out[0] = Digit(value / 1000);
+        out[1] = Digit(value / 100 % 10);
+        out[2] = Digit(value / 10 % 10);
+        out[3] = Digit(value % 10);
+        return out + 4;
+    }
+    return std::to_chars(out, end, value).ptr;
 }
 
 }  // namespace
