@@ -1,7 +1,6 @@
 #include "core/schedule/display_line.h"
 
 #include "core/schedule/blank_trim.h"
-#include "core/text/concatenate.h"
 
 namespace quorvel {
 
@@ -19,11 +18,25 @@ const std::string& StatusWord(std::string_view taskStatus, const ScheduleTexts& 
 std::string DisplayLine(std::string_view taskStatus, std::string_view repeatText, std::string_view startTime,
                         std::string_view title, const ScheduleTexts& texts)
 {
-    const std::string& start = taskStatus == kStatusPassed ? texts.passLineStart : texts.waitLineStart;
-    const std::string_view time = TrimBlanks(startTime);
-    const std::string_view shownTitle = ShownTitle(title, texts);
+    TextPieces pieces;
+    AddDisplayLineStart(pieces, taskStatus, texts);
+    pieces.Add(repeatText);
+    AddDisplayLineEnd(pieces, startTime, title, texts);
+    return pieces.Joined();
+}
 
-    return Concatenate({start, repeatText, kListSeparator, time, kListSeparator, shownTitle});
+void AddDisplayLineStart(TextPieces& pieces, std::string_view taskStatus, const ScheduleTexts& texts)
+{
+    pieces.Add(taskStatus == kStatusPassed ? texts.passLineStart : texts.waitLineStart);
+}
+
+void AddDisplayLineEnd(TextPieces& pieces, std::string_view startTime, std::string_view title,
+                       const ScheduleTexts& texts)
+{
+    pieces.Add(kListSeparator);
+    pieces.Add(TrimBlanks(startTime));
+    pieces.Add(kListSeparator);
+    pieces.Add(ShownTitle(title, texts));
 }
 
 }  // namespace quorvel

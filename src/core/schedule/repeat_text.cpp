@@ -1,7 +1,6 @@
 #include "core/schedule/repeat_text.h"
 
 #include "core/schedule/blank_trim.h"
-#include "core/text/concatenate.h"
 
 namespace quorvel {
 
@@ -16,55 +15,67 @@ std::string_view MonthName(const RepeatPartViews& parts, const ScheduleTexts& te
     return parts.monthText;
 }
 
-std::string DatedText(std::string_view month, std::string_view day, std::string_view tail)
+void AddWeekdays(TextPieces& pieces, const TaskRecord& record, const ScheduleTexts& texts)
 {
-    return Concatenate({month, " ", day, ",  ", tail});
-}
-
-std::string WeekdaysText(const TaskRecord& record, const ScheduleTexts& texts)
-{
-    std::string text;
     for (std::size_t i = 0; i < record.WeekdayFlags.size(); ++i) {
         if (record.WeekdayFlags[i].empty()) {
             continue;
         }
-        text += texts.weekdays[i];
+        pieces.Add(texts.weekdays[i]);
         // Sunday, the last of the line, gets no blank after it.
         if (i + 1 < record.WeekdayFlags.size()) {
-            text += ' ';
+            pieces.Add(" ");
         }
     }
-    return text;
 }
 
-std::string KindText(const TaskRecord& record, const RepeatPartViews& parts, const ScheduleTexts& texts)
+void AddKindText(TextPieces& pieces, const TaskRecord& record, const RepeatPartViews& parts,
+                 const ScheduleTexts& texts)
 {
     switch (parts.kind) {
         case RecurrenceKind::Daily:
-            return texts.everyDay;
+            pieces.Add(texts.everyDay);
+            return;
         case RecurrenceKind::Once:
-            return DatedText(MonthName(parts, texts), parts.dayText, parts.yearText);
         case RecurrenceKind::Annually:
-            return DatedText(MonthName(parts, texts), parts.dayText, texts.everyYear);
+            pieces.Add(MonthName(parts, texts));
+            pieces.Add(" ");
+            pieces.Add(parts.dayText);
+            pieces.Add(",  ");
+            pieces.Add(parts.kind == RecurrenceKind::Once ? parts.yearText
+                                                          : std::string_view(texts.everyYear));
+            return;
         case RecurrenceKind::Monthly:
-            return Concatenate({parts.dayText, " ", texts.everyMonth});
+            pieces.Add(parts.dayText);
+            pieces.Add(" ");
+            pieces.Add(texts.everyMonth);
+            return;
         case RecurrenceKind::Weekly:
-            return WeekdaysText(record, texts);
+            AddWeekdays(pieces, record, texts);
+            return;
         case RecurrenceKind::Unknown:
             break;
     }
-    return std::string(TrimBlanks(record.RepeatCode));
+    pieces.Add(TrimBlanks(record.RepeatCode));
 }
 
 }  // namespace
 
 std::string RepeatText(const TaskRecord& record, const RepeatPartViews& parts, const ScheduleTexts& texts)
 {
-    std::string text = KindText(record, parts, texts);
-    if (text.empty()) {
-        return texts.unspecified;
+    TextPieces pieces;
+    AddRepeatText(pieces, record, parts, texts);
+    return pieces.Joined();
+}
+
+void AddRepeatText(TextPieces& pieces, const TaskRecord& record, const RepeatPartViews& parts,
+                   const ScheduleTexts& texts)
+{
+    const std::size_t start = pieces.Size();
+    AddKindText(pieces, record, parts, texts);
+    if (pieces.Size() == start) {
+        pieces.Add(texts.unspecified);
     }
-    return text;
 }
 
 }  // namespace quorvel

@@ -55,9 +55,15 @@ void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format,
     } else {
         row.taskStatus = row.record.State;
     }
-    row.repeatText = RepeatText(row.record, parts, texts);
-    row.displayLine =
-        DisplayLine(row.taskStatus, row.repeatText, row.record.StartTime, row.record.Title, texts);
+    // The list line holds the repeat text, so both come from one set of pieces, copied once.
+    TextPieces line;
+    AddDisplayLineStart(line, row.taskStatus, texts);
+    const std::size_t repeatStart = line.Size();
+    AddRepeatText(line, row.record, parts, texts);
+    const std::size_t repeatSize = line.Size() - repeatStart;
+    AddDisplayLineEnd(line, row.record.StartTime, row.record.Title, texts);
+    row.displayLine = line.Joined();
+    row.repeatText = std::string(row.displayLine.data() + repeatStart, repeatSize);
 }
 
 }  // namespace quorvel
