@@ -6,7 +6,7 @@ namespace quorvel {
 
 std::string_view ShownTitle(std::string_view title, const ScheduleTexts& texts)
 {
-    const std::string_view trimmed = TrimBlanks(title);
+    const std::string_view trimmed = TrimDisplayBlanks(title);
     return trimmed.empty() ? std::string_view(texts.noTitle) : trimmed;
 }
 
@@ -34,7 +34,7 @@ void AddDisplayLineEnd(TextPieces& pieces, std::string_view startTime, std::stri
                        const ScheduleTexts& texts)
 {
     pieces.Add(kListSeparator);
-    pieces.Add(TrimBlanks(startTime));
+    pieces.Add(TrimDisplayBlanks(startTime));
     pieces.Add(kListSeparator);
     pieces.Add(ShownTitle(title, texts));
 }

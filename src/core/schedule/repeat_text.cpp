@@ -56,7 +56,7 @@ void AddKindText(TextPieces& pieces, const TaskRecord& record, const RepeatPartV
         case RecurrenceKind::Unknown:
             break;
     }
-    pieces.Add(TrimBlanks(record.RepeatCode));
+    pieces.Add(TrimDisplayBlanks(record.RepeatCode));
 }
 
 }  // namespace

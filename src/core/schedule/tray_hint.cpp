@@ -15,7 +15,7 @@ void AppendTaskSummary(std::string& text, const std::string& status, const Sched
     text += " - ";
     text += row.repeatText;
     text += " - ";
-    text += TrimBlanks(row.record.StartTime);
+    text += TrimDisplayBlanks(row.record.StartTime);
     text += " - ";
     text += ShownTitle(row.record.Title, texts);
 }
