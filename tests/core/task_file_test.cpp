@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/io/atomic_file.h"
@@ -140,6 +141,24 @@ TEST_F(TaskFileTest, ManyTasksAndRawBytesRoundTrip)
     }
     ASSERT_EQ(SaveTaskFile(Dir(), lines), "");
     EXPECT_EQ(LoadTaskFile(Dir()), lines);
+}
+
+// A pipe has no size to go by, so the whole of what comes through it must still be read,
+// however often the buffer has to grow.
+TEST_F(TaskFileTest, FileWithoutAKnownSizeIsReadToItsEnd)
+{
+    std::vector<std::string> lines;
+    std::string contents;
+    for (int i = 0; i < 2000; ++i) {
+        lines.push_back("10:00:00*Enabled*l1-EveryDay" + std::string(23, '*') + "task " + std::to_string(i));
+        contents += lines.back() + "\r\n";
+    }
+    ASSERT_GT(contents.size(), 4 * 8192u);
+    ASSERT_EQ(::mkfifo(TaskDat().c_str(), 0600), 0);
+    std::thread writer([&] { WriteBytes(TaskDat(), contents); });
+    const auto loaded = LoadTaskFile(Dir());
+    writer.join();
+    EXPECT_EQ(loaded, lines);
 }
 
 TEST_F(TaskFileTest, EmptyListGivesAnEmptyFile)

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/time/time_format.h"
 
@@ -96,6 +97,48 @@ TEST(TimeFormat, ReadsItsOwnUnusualPatternFirst)
     EXPECT_EQ(dotted.ParseTime(dotted.FormatLongTime({8, 15, 30})), (TimeOfDay{8, 15, 30}));
     EXPECT_EQ(dotted.ParseTime("08.15 Uhr"), (TimeOfDay{8, 15, 0}));
     EXPECT_EQ(dotted.ParseTime("08:15:30"), (TimeOfDay{8, 15, 30}));
+}
+
+// "%T" means "%H:%M:%S" to strptime but takes no shortcut, so it shows what the plain pattern's
+// quick reading must give: the same for every text, near misses included.
+TEST(TimeFormat, ReadsPlainTimesAsTheGeneralReaderDoes)
+{
+    const TimeFormat plain("%H:%M:%S", "%H:%M", "%x", "%x");
+    const TimeFormat general("%T", "%H:%M", "%x", "%x");
+    const std::string changes = " \t.:0469x";
+    const char* const tails[] = {"", " ", "\t ", " x", "0", ":00"};
+    std::vector<std::string> texts = {"23:59:59", "20:00:00", "19:59:59", "09:09:09"};
+    for (int s = 0; s < 24 * 60 * 60; s += 997) {
+        texts.push_back(plain.FormatLongTime({s / 3600, s / 60 % 60, s % 60}));
+    }
+    for (const std::string& text : texts) {
+        std::vector<std::string> variants;
+        for (const char* tail : tails) {
+            variants.push_back(text + tail);
+        }
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            for (const char change : changes) {
+                std::string variant = text;
+                variant[at] = change;
+                variants.push_back(variant);
+            }
+        }
+        for (const std::string& variant : variants) {
+            ASSERT_EQ(plain.ParseTime(variant), general.ParseTime(variant)) << '"' << variant << '"';
+        }
+    }
+    EXPECT_EQ(plain.ParseTime("23:59:59"), (TimeOfDay{23, 59, 59}));
+}
+
+TEST(TimeFormat, ReadsTimesOfADottedPlainPattern)
+{
+    const TimeFormat dotted("%H.%M.%S", "%H.%M", "%x", "%x");
+    EXPECT_EQ(dotted.ParseTime("08.15.30"), (TimeOfDay{8, 15, 30}));
+    EXPECT_EQ(dotted.ParseTime("08.15.30\t"), (TimeOfDay{8, 15, 30}));
+    EXPECT_EQ(dotted.ParseTime("08.15"), (TimeOfDay{8, 15, 0}));
+    EXPECT_EQ(dotted.ParseTime("08:15:30"), (TimeOfDay{8, 15, 30}));
+    EXPECT_EQ(dotted.ParseTime("08.15.60"), kNoTime);
+    EXPECT_EQ(dotted.ParseTime("08.15.30 x"), kNoTime);
 }
 
 struct LangInfoCase {

@@ -102,10 +102,17 @@ TEST_F(LinuxProcessControlTest, KillsWhatIgnoresTheRequestToEndAfterTheGrace)
 {
     // A script started through its interpreter: only the kernel's short name carries its name.
     const std::string script = m_dir.File(Name("stub"));
-    m_dir.Write(Name("stub"), "#!/bin/sh\ntrap '' TERM\nwhile :; do sleep 1; done\n");
+    // It says when its trap is set: a request to end that came earlier would simply end it.
+    const std::string ready = script + ".ready";
+    m_dir.Write(Name("stub"), "#!/bin/sh\ntrap '' TERM\n: > \"$0.ready\"\nwhile :; do sleep 1; done\n");
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     SpawnedProcess stubborn(script, {});
     ASSERT_TRUE(stubborn.Started());
+    const auto started = std::chrono::steady_clock::now();
+    while (!std::filesystem::exists(ready) && std::chrono::steady_clock::now() - started < kExitWait) {
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(std::filesystem::exists(ready)) << "the script never set its trap";
 
     const auto asked = std::chrono::steady_clock::now();
     EXPECT_TRUE(m_control.KillTask(Name("stub")));

@@ -11,7 +11,7 @@ bool IsBlank(char c)
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text)
+std::string_view TrimDisplayBlanks(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);

@@ -15,6 +15,34 @@ std::chrono::year_month_day ToChrono(const Date& date)
                                        std::chrono::day{static_cast<unsigned>(date.day)}};
 }
 
+char Digit(int value)
+{
+    return static_cast<char>('0' + value);
+}
+
+// Writes `value` in decimal at `out`. Days and months have one or two digits and years four;
+// those are written directly, anything else by to_chars.
+char* AppendDecimal(char* out, char* end, int value)
+{
+    if (value >= 0 && value < 10) {
+        *out = Digit(value);
+        return out + 1;
+    }
+    if (value >= 10 && value < 100) {
+        out[0] = Digit(value / 10);
+        out[1] = Digit(value % 10);
+        return out + 2;
+    }
+    if (value >= 1000 && value < 10000) {
+        out[0] = Digit(value / 1000);
+        out[1] = Digit(value / 100 % 10);
+        out[2] = Digit(value / 10 % 10);
+        out[3] = Digit(value % 10);
+        return out + 4;
+    }
+    return std::to_chars(out, end, value).ptr;
+}
+
 }  // namespace
 
 bool IsLeapYear(int year)
@@ -56,6 +84,10 @@ Date DateOfDayNumber(std::int64_t dayNumber)
 
 Date AddDays(const Date& date, std::int64_t days)
 {
+    // Most steps stay within the month (tomorrow, a day of this week): no day numbers needed.
+    if (days >= 0 && date.day >= 1 && days <= DaysInMonth(date.year, date.month) - date.day) {
+        return Date{date.year, date.month, date.day + static_cast<int>(days)};
+    }
     return DateOfDayNumber(DayNumber(date) + days);
 }
 
@@ -98,6 +130,13 @@ bool IsAfterTime(const LocalMoment& moment, const TimeOfDay& time)
 
 std::string DateText(const Date& date)
 {
+    std::string text;
+    AppendDateText(text, date);
+    return text;
+}
+
+void AppendDateText(std::string& text, const Date& date)
+{
     // Written in one go: the text fits the small-string buffer, so no allocation per task.
     char buffer[3 * 12];
     char* const end = buffer + sizeof buffer;
@@ -106,9 +145,9 @@ std::string DateText(const Date& date)
         if (out != buffer) {
             *out++ = '-';
         }
-        out = std::to_chars(out, end, part).ptr;
+        out = AppendDecimal(out, end, part);
     }
-    return std::string(buffer, out);
+    text.append(buffer, out);
 }
 
 }  // namespace quorvel

@@ -45,4 +45,7 @@ bool IsAfterTime(const LocalMoment& moment, const TimeOfDay& time);
 // "Y-M-D", decimal without leading zeros.
 std::string DateText(const Date& date);
 
+// The same, appended to `text` (no temporary string per date).
+void AppendDateText(std::string& text, const Date& date);
+
 }  // namespace quorvel

@@ -4,15 +4,9 @@
 
 namespace quorvel {
 
-namespace {
-
-constexpr std::string_view kSeparator = " ---- ";
-
-}  // namespace
-
 std::string_view ShownTitle(std::string_view title, const ScheduleTexts& texts)
 {
-    const std::string_view trimmed = TrimBlanks(title);
+    const std::string_view trimmed = TrimDisplayBlanks(title);
     return trimmed.empty() ? std::string_view(texts.noTitle) : trimmed;
 }
 
@@ -24,22 +18,25 @@ const std::string& StatusWord(std::string_view taskStatus, const ScheduleTexts& 
 std::string DisplayLine(std::string_view taskStatus, std::string_view repeatText, std::string_view startTime,
                         std::string_view title, const ScheduleTexts& texts)
 {
-    const std::string& status = StatusWord(taskStatus, texts);
-    const std::string_view time = TrimBlanks(startTime);
-    const std::string_view shownTitle = ShownTitle(title, texts);
+    TextPieces pieces;
+    AddDisplayLineStart(pieces, taskStatus, texts);
+    pieces.Add(repeatText);
+    AddDisplayLineEnd(pieces, startTime, title, texts);
+    return pieces.Joined();
+}
 
-    std::string line;
-    line.reserve(1 + status.size() + repeatText.size() + time.size() + shownTitle.size() +
-                 3 * kSeparator.size());
-    line += ' ';
-    line += status;
-    line += kSeparator;
-    line += repeatText;
-    line += kSeparator;
-    line += time;
-    line += kSeparator;
-    line += shownTitle;
-    return line;
+void AddDisplayLineStart(TextPieces& pieces, std::string_view taskStatus, const ScheduleTexts& texts)
+{
+    pieces.Add(taskStatus == kStatusPassed ? texts.passLineStart : texts.waitLineStart);
+}
+
+void AddDisplayLineEnd(TextPieces& pieces, std::string_view startTime, std::string_view title,
+                       const ScheduleTexts& texts)
+{
+    pieces.Add(kListSeparator);
+    pieces.Add(TrimDisplayBlanks(startTime));
+    pieces.Add(kListSeparator);
+    pieces.Add(ShownTitle(title, texts));
 }
 
 }  // namespace quorvel

@@ -10,7 +10,7 @@ namespace {
 // Four-digit years are all the task file can hold.
 constexpr int kLastYear = 9999;
 
-std::optional<Date> OnceDate(const RepeatParts& parts)
+std::optional<Date> OnceDate(const RepeatPartViews& parts)
 {
     if (!parts.year || !parts.month || !parts.day || *parts.year < 1 || *parts.year > kLastYear) {
         return std::nullopt;
@@ -22,7 +22,7 @@ std::optional<Date> OnceDate(const RepeatParts& parts)
     return date;
 }
 
-std::optional<Date> AnnualDate(const RepeatParts& parts, const TimeOfDay& start, const LocalMoment& now)
+std::optional<Date> AnnualDate(const RepeatPartViews& parts, const TimeOfDay& start, const LocalMoment& now)
 {
     if (!parts.month || !parts.day || *parts.month < 1 || *parts.month > 12 || *parts.day < 1) {
         return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<Date> AnnualDate(const RepeatParts& parts, const TimeOfDay& start,
     return date;
 }
 
-std::optional<Date> MonthlyDate(const RepeatParts& parts, const TimeOfDay& start, const LocalMoment& now)
+std::optional<Date> MonthlyDate(const RepeatPartViews& parts, const TimeOfDay& start, const LocalMoment& now)
 {
     if (!parts.day || *parts.day < 1 || *parts.day > 31) {
         return std::nullopt;
@@ -59,8 +59,8 @@ std::optional<Date> MonthlyDate(const RepeatParts& parts, const TimeOfDay& start
 
 }  // namespace
 
-std::optional<Date> OccurrenceDate(const TaskRecord& record, const RepeatParts& parts, const TimeOfDay& start,
-                                   const LocalMoment& now)
+std::optional<Date> OccurrenceDate(const TaskRecord& record, const RepeatPartViews& parts,
+                                   const TimeOfDay& start, const LocalMoment& now)
 {
     switch (parts.kind) {
         case RecurrenceKind::Daily:

@@ -7,7 +7,7 @@ namespace quorvel {
 namespace {
 
 // A month number that names no month is shown as it was stored.
-const std::string& MonthName(const RepeatParts& parts, const ScheduleTexts& texts)
+std::string_view MonthName(const RepeatPartViews& parts, const ScheduleTexts& texts)
 {
     if (parts.month && *parts.month >= 1 && *parts.month <= 12) {
         return texts.months[static_cast<std::size_t>(*parts.month - 1)];
@@ -15,62 +15,67 @@ const std::string& MonthName(const RepeatParts& parts, const ScheduleTexts& text
     return parts.monthText;
 }
 
-std::string DatedText(const std::string& month, const std::string& day, const std::string& tail)
+void AddWeekdays(TextPieces& pieces, const TaskRecord& record, const ScheduleTexts& texts)
 {
-    std::string text;
-    text.reserve(month.size() + day.size() + tail.size() + 4);
-    text += month;
-    text += ' ';
-    text += day;
-    text += ",  ";
-    text += tail;
-    return text;
-}
-
-std::string WeekdaysText(const TaskRecord& record, const ScheduleTexts& texts)
-{
-    std::string text;
     for (std::size_t i = 0; i < record.WeekdayFlags.size(); ++i) {
         if (record.WeekdayFlags[i].empty()) {
             continue;
         }
-        text += texts.weekdays[i];
+        pieces.Add(texts.weekdays[i]);
         // Sunday, the last of the line, gets no blank after it.
         if (i + 1 < record.WeekdayFlags.size()) {
-            text += ' ';
+            pieces.Add(" ");
         }
     }
-    return text;
 }
 
-std::string KindText(const TaskRecord& record, const RepeatParts& parts, const ScheduleTexts& texts)
+void AddKindText(TextPieces& pieces, const TaskRecord& record, const RepeatPartViews& parts,
+                 const ScheduleTexts& texts)
 {
     switch (parts.kind) {
         case RecurrenceKind::Daily:
-            return texts.everyDay;
+            pieces.Add(texts.everyDay);
+            return;
         case RecurrenceKind::Once:
-            return DatedText(MonthName(parts, texts), parts.dayText, parts.yearText);
         case RecurrenceKind::Annually:
-            return DatedText(MonthName(parts, texts), parts.dayText, texts.everyYear);
+            pieces.Add(MonthName(parts, texts));
+            pieces.Add(" ");
+            pieces.Add(parts.dayText);
+            pieces.Add(",  ");
+            pieces.Add(parts.kind == RecurrenceKind::Once ? parts.yearText
+                                                          : std::string_view(texts.everyYear));
+            return;
         case RecurrenceKind::Monthly:
-            return parts.dayText + ' ' + texts.everyMonth;
+            pieces.Add(parts.dayText);
+            pieces.Add(" ");
+            pieces.Add(texts.everyMonth);
+            return;
         case RecurrenceKind::Weekly:
-            return WeekdaysText(record, texts);
+            AddWeekdays(pieces, record, texts);
+            return;
         case RecurrenceKind::Unknown:
             break;
     }
-    return std::string(TrimBlanks(record.RepeatCode));
+    pieces.Add(TrimDisplayBlanks(record.RepeatCode));
 }
 
 }  // namespace
 
-std::string RepeatText(const TaskRecord& record, const RepeatParts& parts, const ScheduleTexts& texts)
+std::string RepeatText(const TaskRecord& record, const RepeatPartViews& parts, const ScheduleTexts& texts)
 {
-    std::string text = KindText(record, parts, texts);
-    if (text.empty()) {
-        return texts.unspecified;
+    TextPieces pieces;
+    AddRepeatText(pieces, record, parts, texts);
+    return pieces.Joined();
+}
+
+void AddRepeatText(TextPieces& pieces, const TaskRecord& record, const RepeatPartViews& parts,
+                   const ScheduleTexts& texts)
+{
+    const std::size_t start = pieces.Size();
+    AddKindText(pieces, record, parts, texts);
+    if (pieces.Size() == start) {
+        pieces.Add(texts.unspecified);
     }
-    return text;
 }
 
 }  // namespace quorvel

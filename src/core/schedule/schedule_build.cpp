@@ -3,51 +3,45 @@
 #include <utility>
 
 #include "core/schedule/order_tasks.h"
+#include "core/schedule/pending_summary.h"
 #include "core/schedule/schedule_texts.h"
 #include "core/schedule/task_dating.h"
 #include "core/schedule/tray_hint.h"
-#include "core/schedule/wake_moment.h"
 #include "core/tasks/task_file.h"
 
 namespace quorvel {
-
-namespace {
-
-bool MacroPending(const ScheduleTable& table)
-{
-    for (const ScheduleRow& row : table.Rows()) {
-        if (row.IsPending() && !row.record.Macro.empty()) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 ScheduleBuild BuildSchedule(std::vector<std::string> taskLines, const LocalMoment& now,
                             const TimeFormat& format, const LangLookup& lang, std::string_view lastEventText)
 {
     const ScheduleTexts texts(lang);
 
-    // Each row is dated where it stands; only the lines and an index are put in list order.
+    // Each row is dated where it stands, and all that is wanted of it later (its rank, what it asks
+    // of the machine) is taken while it is at hand: a large table is never walked again. Only the
+    // lines and an index are put in list order.
     std::vector<ScheduleRow> rows;
     rows.reserve(taskLines.size());
-    for (const std::string& line : taskLines) {
-        DateRow(rows.emplace_back(line), now, format, texts);
+    std::vector<RankedRow> ranked;
+    ranked.reserve(taskLines.size());
+    PendingSummary pending(now);
+    for (std::size_t i = 0; i < taskLines.size(); ++i) {
+        ScheduleRow& row = rows.emplace_back(taskLines[i]);
+        DateRow(row, now, format, texts);
+        ranked.push_back({OrderRank(row), i});
+        pending.Add(row);
     }
 
     ScheduleBuild build;
-    std::vector<std::size_t> order = OrderTasks(rows);
+    std::vector<std::size_t> order = OrderByRank(std::move(ranked));
     build.taskLines.reserve(order.size());
     for (const std::size_t index : order) {
         build.taskLines.push_back(std::move(taskLines[index]));
     }
     build.table = ScheduleTable(std::move(rows), std::move(order));
 
-    build.powerOnPending = PowerOnPending(build.table);
-    build.wakeMoment = WakeMoment(build.table, now);
-    build.keepScreenSaverOff = MacroPending(build.table);
+    build.powerOnPending = pending.PowerOnPending();
+    build.wakeMoment = pending.WakeMoment();
+    build.keepScreenSaverOff = pending.MacroPending();
     build.upcomingText = UpcomingText(build.table, texts);
     build.trayHint = build.upcomingText;
     build.trayHint += lastEventText;

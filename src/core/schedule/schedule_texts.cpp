@@ -28,6 +28,8 @@ ScheduleTexts::ScheduleTexts(const LangLookup& lang)
     for (std::size_t i = 0; i < weekdays.size(); ++i) {
         weekdays[i] = lang.Str(kWeekdayKeys[i], kWeekdayKeys[i]);
     }
+    passLineStart = ' ' + pass + std::string(kListSeparator);
+    waitLineStart = ' ' + wait + std::string(kListSeparator);
 }
 
 }  // namespace quorvel

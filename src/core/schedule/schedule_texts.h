@@ -13,6 +13,9 @@ inline constexpr std::string_view kStateEnabled = "Enabled";
 inline constexpr std::string_view kStatusPassed = "Passed";
 inline constexpr std::string_view kStatusWaiting = "Waiting";
 
+// Between the parts of a task list line.
+inline constexpr std::string_view kListSeparator = " ---- ";
+
 // Every text the schedule shows, looked up once per rebuild rather than once per task.
 struct ScheduleTexts {
     explicit ScheduleTexts(const LangLookup& lang);
@@ -29,6 +32,9 @@ struct ScheduleTexts {
     std::string unspecified;              // "Unspecified"
     std::array<std::string, 12> months;   // "Jan".."Dec"
     std::array<std::string, 7> weekdays;  // "Mon".."Sun", Monday first
+    // How a list line starts, " Passed ---- " and " Waiting ---- ": made once, used for every task.
+    std::string passLineStart;
+    std::string waitLineStart;
 };
 
 }  // namespace quorvel

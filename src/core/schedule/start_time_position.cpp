@@ -9,7 +9,7 @@ std::optional<std::size_t> PositionOfStartTime(const ScheduleTable& table, std::
     std::size_t position = 0;
     for (const ScheduleRow& row : table.Rows()) {
         ++position;
-        if (TrimBlanks(row.record.StartTime) == timeText) {
+        if (TrimDisplayBlanks(row.record.StartTime) == timeText) {
             return position;
         }
     }

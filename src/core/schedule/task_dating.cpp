@@ -7,49 +7,31 @@
 #include "core/schedule/occurrence_date.h"
 #include "core/schedule/order_tasks.h"
 #include "core/schedule/repeat_text.h"
-#include "core/tasks/repeat_code.h"
+#include "core/tasks/repeat_part_views.h"
 
 namespace quorvel {
 
 namespace {
 
-bool HasDateParts(RecurrenceKind kind)
+// Dates an enabled task and returns its status. A task whose time or repetition cannot be read
+// gets no occurrence and counts as Passed: there is nothing to fire.
+std::string_view DateOccurrence(ScheduleRow& row, const RepeatPartViews& parts, const LocalMoment& now,
+                                const TimeFormat& format)
 {
-    return kind == RecurrenceKind::Once || kind == RecurrenceKind::Annually ||
-           kind == RecurrenceKind::Monthly;
-}
-
-RepeatParts PartsOf(const std::string& repeatCode, RecurrenceKind kind)
-{
-    RepeatParts parts = HasDateParts(kind) ? DecodeRepeatCode(repeatCode) : RepeatParts{};
-    parts.kind = kind;
-    return parts;
-}
-
-void DateOccurrence(ScheduleRow& row, const RepeatParts& parts, const LocalMoment& now,
-                    const TimeFormat& format)
-{
-    if (row.record.State != kStateEnabled) {
-        row.taskStatus = row.record.State;
-        return;
-    }
-    // Unreadable time or repetition: nothing to fire, so it counts as gone by.
-    row.taskStatus = kStatusPassed;
     const std::optional<TimeOfDay> start = format.ParseTime(row.record.StartTime);
     if (!start) {
-        return;
+        return kStatusPassed;
     }
     const std::optional<Date> date = OccurrenceDate(row.record, parts, *start, now);
     if (!date) {
-        return;
+        return kStatusPassed;
     }
     const LocalMoment occurrence{*date, *start, 0};
     row.occurrence = occurrence;
-    row.nextDate = DateText(*date);
+    row.nextDate.clear();
+    AppendDateText(row.nextDate, *date);
     row.orderKey = SecondsToOccurrence(occurrence, now);
-    if (occurrence >= now) {
-        row.taskStatus = kStatusWaiting;
-    }
+    return occurrence >= now ? kStatusWaiting : kStatusPassed;
 }
 
 }  // namespace
@@ -65,12 +47,23 @@ ScheduleRow DateTask(TaskRecord record, const LocalMoment& now, const TimeFormat
 
 void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format, const ScheduleTexts& texts)
 {
-    row.kind = RecurrenceKindOf(row.record.RepeatCode);
-    const RepeatParts parts = PartsOf(row.record.RepeatCode, row.kind);
-    DateOccurrence(row, parts, now, format);
-    row.repeatText = RepeatText(row.record, parts, texts);
-    row.displayLine =
-        DisplayLine(row.taskStatus, row.repeatText, row.record.StartTime, row.record.Title, texts);
+    // Views into the record's own RepeatCode, which outlives every use below.
+    const RepeatPartViews parts = ViewRepeatCode(row.record.RepeatCode);
+    row.kind = parts.kind;
+    if (row.record.State == kStateEnabled) {
+        row.taskStatus = DateOccurrence(row, parts, now, format);
+    } else {
+        row.taskStatus = row.record.State;
+    }
+    // The list line holds the repeat text, so both come from one set of pieces, copied once.
+    TextPieces line;
+    AddDisplayLineStart(line, row.taskStatus, texts);
+    const std::size_t repeatStart = line.Size();
+    AddRepeatText(line, row.record, parts, texts);
+    const std::size_t repeatSize = line.Size() - repeatStart;
+    AddDisplayLineEnd(line, row.record.StartTime, row.record.Title, texts);
+    row.displayLine = line.Joined();
+    row.repeatText = std::string(row.displayLine.data() + repeatStart, repeatSize);
 }
 
 }  // namespace quorvel

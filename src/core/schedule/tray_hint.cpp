@@ -2,6 +2,7 @@
 
 #include "core/schedule/blank_trim.h"
 #include "core/schedule/display_line.h"
+#include "core/text/utf8_check.h"
 
 namespace quorvel {
 
@@ -15,50 +16,9 @@ void AppendTaskSummary(std::string& text, const std::string& status, const Sched
     text += " - ";
     text += row.repeatText;
     text += " - ";
-    text += TrimBlanks(row.record.StartTime);
+    text += TrimDisplayBlanks(row.record.StartTime);
     text += " - ";
     text += ShownTitle(row.record.Title, texts);
-}
-
-bool IsContinuation(unsigned char byte, unsigned char low = 0x80, unsigned char high = 0xBF)
-{
-    return byte >= low && byte <= high;
-}
-
-// Length of the well-formed UTF-8 sequence at the start of `text`, or 0 when there is none
-// (overlong forms, surrogates and truncated sequences included).
-std::size_t Utf8SequenceLength(std::string_view text)
-{
-    const auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = at(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || !IsContinuation(at(1), low, high)) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (!IsContinuation(at(i))) {
-            return 0;
-        }
-    }
-    return length;
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include "core/tasks/task_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 #include "core/io/atomic_file.h"
 
@@ -13,11 +16,20 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kMinimumReadSize = 8192;
 
 enum class ReadOutcome { Read, Missing, Failed };
 
+// The bytes of a file, in a buffer that is never filled with anything but them.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+
+    std::string_view View() const { return {data.get(), size}; }
+};
+
 // Like ReadWholeFile, but keeps "not there" apart from "there and unreadable".
-ReadOutcome ReadBytes(const std::string& path, std::string& contents, std::string& error)
+ReadOutcome ReadBytes(const std::string& path, FileBytes& contents, std::string& error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -27,10 +39,25 @@ ReadOutcome ReadBytes(const std::string& path, std::string& contents, std::strin
         error = "cannot open " + path + ": " + std::strerror(errno);
         return ReadOutcome::Failed;
     }
-    contents.clear();
-    char buffer[8192];
+    // Sized from the file as it stands, so that the whole of it comes in with one read; one byte
+    // more lets the next read see the end without growing. A file that grows meanwhile is still
+    // read to its end.
+    struct stat info {};
+    std::size_t expected = 0;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        expected = static_cast<std::size_t>(info.st_size);
+    }
+    std::size_t capacity = std::max<std::size_t>(expected + 1, kMinimumReadSize);
+    contents.data = std::make_unique_for_overwrite<char[]>(capacity);
+    contents.size = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (contents.size == capacity) {
+            capacity *= 2;
+            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            std::memcpy(larger.get(), contents.data.get(), contents.size);
+            contents.data = std::move(larger);
+        }
+        const ssize_t n = ::read(fd, contents.data.get() + contents.size, capacity - contents.size);
         if (n == 0) {
             break;
         }
@@ -42,7 +69,7 @@ ReadOutcome ReadBytes(const std::string& path, std::string& contents, std::strin
             ::close(fd);
             return ReadOutcome::Failed;
         }
-        contents.append(buffer, static_cast<std::size_t>(n));
+        contents.size += static_cast<std::size_t>(n);
     }
     ::close(fd);
     return ReadOutcome::Read;
@@ -88,7 +115,7 @@ std::string TaskFilePath(const std::string& dataDir)
 
 std::optional<std::vector<std::string>> LoadTaskFile(const std::string& dataDir, std::string* error)
 {
-    std::string contents;
+    FileBytes contents;
     std::string failure;
     const ReadOutcome outcome = ReadBytes(TaskFilePath(dataDir), contents, failure);
     if (error != nullptr) {
@@ -97,7 +124,7 @@ std::optional<std::vector<std::string>> LoadTaskFile(const std::string& dataDir,
     if (outcome != ReadOutcome::Read) {
         return std::nullopt;
     }
-    return SplitLines(contents);
+    return SplitLines(contents.View());
 }
 
 std::string SaveTaskFile(const std::string& dataDir, const std::vector<std::string>& taskLines)

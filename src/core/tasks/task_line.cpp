@@ -1,6 +1,9 @@
 #include "core/tasks/task_line.h"
 
-#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "core/tasks/task_fields.h"
 
@@ -8,34 +11,94 @@ namespace quorvel {
 namespace {
 
 constexpr char kSeparator = '*';
+constexpr std::size_t kSeparatorCount = kTaskFieldCount - 1;
 
-std::size_t FindSeparator(std::string_view line)
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+
+// 0x80 in every byte of `word` that equals `c`, 0 in every other: the sum cannot carry from one
+// byte into the next, so the marks are exact.
+std::uint64_t MatchingBytes(std::uint64_t word, char c)
 {
-    const auto found = std::find(line.begin(), line.end(), kSeparator);
-    return found == line.end() ? std::string_view::npos : static_cast<std::size_t>(found - line.begin());
+    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
 }
+
+// The fields of one line as positions into it. A missing separator leaves its field and every
+// later one but the title empty, so a short line fills its leading fields and keeps its last part
+// as the title.
+class LineFields {
+public:
+    explicit LineFields(std::string_view line) : m_line(line) { FindSeparators(); }
+
+    // Field `index` (0-based) as a string; most fields are empty and cost next to nothing.
+    std::string operator[](std::size_t index) const
+    {
+        if (index + 1 == kTaskFieldCount) {
+            return std::string(m_line.substr(m_starts[m_found]));
+        }
+        if (index >= m_found || m_starts[index + 1] - 1 == m_starts[index]) {
+            return std::string();
+        }
+        return std::string(m_line.data() + m_starts[index], m_starts[index + 1] - 1 - m_starts[index]);
+    }
+
+private:
+    void Mark(std::size_t separator) { m_starts[++m_found] = separator + 1; }
+
+    // A line holds about as many separators as other bytes, so a byte-by-byte search stopping at
+    // each one costs a mispredicted branch per field; eight bytes are tested at once instead.
+    void FindSeparators()
+    {
+        m_starts[0] = 0;
+        std::size_t i = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            for (; i + sizeof(std::uint64_t) <= m_line.size(); i += sizeof(std::uint64_t)) {
+                std::uint64_t word;
+                std::memcpy(&word, m_line.data() + i, sizeof word);
+                for (std::uint64_t marks = MatchingBytes(word, kSeparator); marks != 0; marks &= marks - 1) {
+                    Mark(i + static_cast<std::size_t>(std::countr_zero(marks)) / 8);
+                    if (m_found == kSeparatorCount) {
+                        return;
+                    }
+                }
+            }
+        }
+        for (; i < m_line.size(); ++i) {
+            if (m_line[i] == kSeparator) {
+                Mark(i);
+                if (m_found == kSeparatorCount) {
+                    return;
+                }
+            }
+        }
+    }
+
+    std::string_view m_line;
+    std::size_t m_found = 0;
+    // Where field k starts, for k up to m_found; the separator before it stands just in front.
+    // Left uninitialised beyond that: it is never read there.
+    std::array<std::size_t, kSeparatorCount + 1> m_starts;
+};
 
 }  // namespace
 
 TaskRecord ParseTaskLine(std::string_view line)
 {
-    TaskRecord record;
-    // A missing separator leaves the field empty and the rest untouched, so a short line fills
-    // its leading fields and keeps its last part as the title.
-    for (std::size_t number = 1; number < kTaskFieldCount; ++number) {
-        // Fields are short: a plain scan beats a memchr call per field.
-        const auto separator = FindSeparator(line);
-        if (separator == std::string_view::npos) {
-            continue;
-        }
-        // Most fields are empty, and the record's fields start out empty: skip those.
-        if (separator > 0) {
-            TaskFieldAt(record, number).assign(line.data(), separator);
-        }
-        line.remove_prefix(separator + 1);
-    }
-    record.Title = line;
-    return record;
+    const LineFields fields(line);
+    // Built in place: no field is assigned or moved after it was made.
+    return TaskRecord{
+        fields[0],  fields[1],
+        fields[2],  {fields[3], fields[4], fields[5], fields[6], fields[7], fields[8], fields[9]},
+        fields[10], fields[11],
+        fields[12], fields[13],
+        fields[14], fields[15],
+        fields[16], fields[17],
+        fields[18], fields[19],
+        fields[20], fields[21],
+        fields[22], fields[23],
+        fields[24], fields[25],
+    };
 }
 
 std::string FormatTaskLine(const TaskRecord& record)

@@ -1,5 +1,6 @@
 #include "core/time/time_format.h"
 
+#include <cctype>
 #include <chrono>
 #include <ctime>
 #include <utility>
@@ -87,6 +88,53 @@ std::optional<TimeOfDay> ReadWithPattern(const std::string& text, const std::str
     return TimeOfDay{tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
+// The separator of a "%H?%M?%S" pattern with ASCII punctuation other than "%" between the parts,
+// or 0 for any other pattern (those go the general way).
+char PlainTimeSeparator(std::string_view pattern)
+{
+    if (pattern.size() != 8 || pattern.substr(0, 2) != "%H" || pattern.substr(3, 2) != "%M" ||
+        pattern.substr(6, 2) != "%S" || pattern[2] != pattern[5]) {
+        return 0;
+    }
+    const auto separator = static_cast<unsigned char>(pattern[2]);
+    if (separator >= 0x80 || std::ispunct(separator) == 0 || separator == '%') {
+        return 0;
+    }
+    return pattern[2];
+}
+
+int TwoDigits(std::string_view text, std::size_t at)
+{
+    const char high = text[at];
+    const char low = text[at + 1];
+    if (high < '0' || high > '9' || low < '0' || low > '9') {
+        return -1;
+    }
+    return (high - '0') * 10 + (low - '0');
+}
+
+// The common case of a "%H:%M:%S" pattern and a time written in it: two digits per part, within
+// range, trailing blanks allowed. strptime reads exactly these texts to the same value; anything
+// else is left to it.
+std::optional<TimeOfDay> ReadPlainTime(std::string_view text, char separator)
+{
+    if (text.size() < 8 || text[2] != separator || text[5] != separator) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 8; i < text.size(); ++i) {
+        if (!IsSpace(text[i])) {
+            return std::nullopt;
+        }
+    }
+    const int hour = TwoDigits(text, 0);
+    const int minute = TwoDigits(text, 3);
+    const int second = TwoDigits(text, 6);
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) {
+        return std::nullopt;
+    }
+    return TimeOfDay{hour, minute, second};
+}
+
 }  // namespace
 
 TimeFormat::TimeFormat(std::string longTime, std::string shortTime, std::string longDate,
@@ -94,7 +142,8 @@ TimeFormat::TimeFormat(std::string longTime, std::string shortTime, std::string 
     : m_longTime(std::move(longTime)),
       m_shortTime(std::move(shortTime)),
       m_longDate(std::move(longDate)),
-      m_shortDate(std::move(shortDate))
+      m_shortDate(std::move(shortDate)),
+      m_plainTimeSeparator(PlainTimeSeparator(m_longTime))
 {
 }
 
@@ -120,6 +169,11 @@ std::string TimeFormat::FormatShortDate(const Date& date) const
 
 std::optional<TimeOfDay> TimeFormat::ParseTime(std::string_view text) const
 {
+    if (m_plainTimeSeparator != 0) {
+        if (auto time = ReadPlainTime(text, m_plainTimeSeparator)) {
+            return time;
+        }
+    }
     // strptime needs a terminated string; a NUL inside would cut the text short silently.
     if (text.find('\0') != std::string_view::npos) {
         return std::nullopt;

@@ -34,6 +34,9 @@ private:
     std::string m_shortTime;
     std::string m_longDate;
     std::string m_shortDate;
+    // The separator when the long pattern is plain "%H:%M:%S" with one character of its own between
+    // the parts (0 otherwise): the stored times of a rebuild are then read without strptime.
+    char m_plainTimeSeparator = 0;
 };
 
 // The formats of the process's current LC_TIME locale (nl_langinfo). Only the app calls this.
