@@ -81,6 +81,10 @@ protected:
         m_onTop = box.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         m_hasOwner = box.parentWidget() != nullptr;
         m_buttons = box.standardButtons();
+        if (m_pressAgain) {
+            m_pressAgain = false;
+            m_form->ShutDownForWake();
+        }
         auto* confirm = box.findChild<QTimer*>(QStringLiteral("tcloseother2"));
         m_confirmMs = confirm && confirm->isActive() ? confirm->interval() : -1;
         switch (m_reply) {
@@ -117,6 +121,7 @@ protected:
     bool m_hasOwner = true;
     QMessageBox::StandardButtons m_buttons;
     int m_confirmMs = -1;
+    bool m_pressAgain = false;  // Shut Down chosen again while the prompt is open
 };
 
 TEST_F(PowerWindowTest, AutomaticResumeHoldsAwakeAndRebuildsWithoutLocking)
@@ -212,6 +217,19 @@ TEST_F(PowerWindowTest, ShutDownPromptIsTheOneItsConfirmerLooksFor)
     EXPECT_FALSE(m_hasOwner);
     EXPECT_EQ(m_buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(m_confirmMs, 10000);
+}
+
+TEST_F(PowerWindowTest, ShutDownUnderItsOwnPromptDoesNothingMore)
+{
+    Make({kPowerOn});
+    m_reply = Reply::Ok;
+    m_pressAgain = true;
+    m_form->ShutDownForWake();
+    EXPECT_EQ(m_titles.size(), 1);
+    EXPECT_EQ(m_platform.Requests(), (QStringList{"EnabledDebugPrivilege 1", "Suspend"}));
+    // Answered: the next Shut Down asks again.
+    m_form->ShutDownForWake();
+    EXPECT_EQ(m_titles.size(), 2);
 }
 
 struct ShutDownCase {

@@ -150,6 +150,7 @@ private:
     bool m_accessDenied = false;
     bool m_sessionEnding = false;
     bool m_optionsReady = false;
+    bool m_shutDownPromptOpen = false;
     bool m_inFormShow = false;  // a show while the first show's boxes are open runs no second round
 };
 

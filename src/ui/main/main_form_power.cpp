@@ -80,6 +80,11 @@ void TMainForm::SleepForWake(bool hibernate)
 
 void TMainForm::ShutDownForWake()
 {
+    // The tray menu stays usable under the prompt; a second Shut Down must not stack a second
+    // prompt whose answer would follow the first one's sleep.
+    if (m_shutDownPromptOpen) {
+        return;
+    }
     if (!m_scheduler.PowerOnPending()) {
         m_services.platform.session->PowerOffSystem();
         return;
@@ -105,7 +110,9 @@ void TMainForm::ShutDownForWake()
     connect(&confirm, &QTimer::timeout, &box, [&box] { box.done(QMessageBox::Ok); });
     confirm.start();
 
+    m_shutDownPromptOpen = true;
     const int answer = m_services.modal.RunBox(box);
+    m_shutDownPromptOpen = false;
     confirm.stop();
     if (answer == QMessageBox::Ok) {
         SleepForWake(hibernate);
