@@ -185,5 +185,24 @@ TEST(ProcProcessTable, ReadsTheNamesAndSkipsWhatCannotBeEnded)
     EXPECT_EQ(table.Identity(105), std::nullopt);
 }
 
+// A process that ends while its files are read fails the read itself (ESRCH); a directory in
+// place of the file fails it the same way (EISDIR), which a fixture can hold still.
+TEST(ProcProcessTable, AProcessWhoseFilesCannotBeReadIsGoneNotAnError)
+{
+    ScratchDir proc;
+    std::filesystem::create_directories(proc.File("201/stat"));
+    std::filesystem::create_directory(proc.File("202"));
+    proc.Write("202/stat", "202 (half) S 1 1 1 0 -1 4194304 0 0");
+    std::filesystem::create_directory(proc.File("202/cmdline"));
+    proc.Write("202/comm", "half\n");
+
+    const ProcProcessTable table(proc.Path());
+    EXPECT_EQ(table.Identity(201), std::nullopt);
+    const std::optional<ProcessIdentity> half = table.Identity(202);
+    ASSERT_TRUE(half.has_value());
+    EXPECT_EQ(half->firstArgument, "");
+    EXPECT_EQ(half->shortName, "half");
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -1,11 +1,12 @@
 #include "platform/linux/proc_process_table.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string_view>
 
@@ -16,13 +17,32 @@ namespace {
 constexpr unsigned long kKernelThreadFlag = 0x00200000;
 constexpr std::string_view kDeletedSuffix = " (deleted)";
 
+// Plain read(2): a process that ends while its files are read makes read fail with ESRCH, which
+// a file stream turns into an exception; here it is just a process that is gone.
 std::optional<std::string> ReadSmallFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return std::nullopt;
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string text;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return text;
 }
 
 std::string LinkTarget(const std::string& path)

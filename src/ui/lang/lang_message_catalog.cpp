@@ -19,6 +19,10 @@ constexpr LangMessage kFixedRows[] = {
     {"TMainForm", "PowerTest",
      "To test the power-on capabilities of your computer click [OK] now. The computer will be "
      "powered off, and it will try to automatically power on after 3 minutes."},
+    // The Shut Down prompt reads its own section, as it did when it lived apart from the window.
+    {"WakeDll", "Message",
+     "The computer is about to enter the lowest sleep state that supports wake capability. Click [Cancel] "
+     "to power off the computer completely and disable automatic restart."},
     {"TMainForm", "OnClose1", "Quit this program all functions will be disabled!"},
     {"TMainForm", "OnClose2", "Minimize to system tray?"},
     {"TMainForm", "Button1Caption", "OK"},

@@ -47,6 +47,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     TrayStartUp();
     InitLanguage();
     BindLanguageChoice();
+    ConnectPowerEvents();
     FormCreate();
 }
 
@@ -72,7 +73,10 @@ void TMainForm::BindLanguageChoice()
     m_languageChoice->ScheduleStartupOption();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    DisconnectPowerEvents();
+}
 
 QMenu* TMainForm::LanguageMenu() const
 {
@@ -94,6 +98,8 @@ void TMainForm::BuildWindow()
             [this] { BringBack(Page::ScheduledTasks); });
     connect(m_menus->trayAdvancedOptions, &QAction::triggered, this, [this] { BringBack(Page::Options); });
     connect(m_menus->trayExit, &QAction::triggered, this, &TMainForm::TrayExitClick);
+    connect(m_menus->shutDown, &QAction::triggered, this, &TMainForm::ShutDownForWake);
+    connect(m_menus->trayShutDown, &QAction::triggered, this, &TMainForm::ShutDownForWake);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Panel1"));

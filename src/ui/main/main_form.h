@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/power_events.h"
 #include "ui/lang/lang_form.h"
 #include "ui/main/main_form_services.h"
 #include "ui/schedule/scheduler.h"
@@ -66,6 +67,14 @@ public:
     bool EnableDebugPrivilege();
     bool EnabledDebugPrivilege(bool enable);
 
+    // "Shut Down": with a power-on task pending, asks and then sleeps as deep as the clock can
+    // wake from; otherwise, or on Cancel, powers off.
+    void ShutDownForWake();
+    // Sleeps at once, forced, with the shutdown privilege enabled first.
+    void SleepForWake(bool hibernate);
+    // Timer12: holds the machine awake after our wake timer woke it.
+    void Timer12Timer();
+
     const Scheduler& Schedule() const { return m_scheduler; }
     // Whether Timer1 is meant to run: at least one task and no rebuild or execution under way.
     bool TickRunning() const { return m_tickRunning; }
@@ -113,6 +122,10 @@ private:
     void StopTick();
     void ArmTick();
     void ReportLoadError();
+    void ConnectPowerEvents();
+    void DisconnectPowerEvents();
+    void PowerResumed(ResumeKind kind);
+    void WakeTimerFired();
 
     MainFormServices m_services;
     std::unique_ptr<MainMenus> m_menus;
@@ -124,6 +137,7 @@ private:
     QTimer* m_timer7 = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer5 = nullptr;
+    QTimer* m_timer12 = nullptr;
     QCheckBox* m_languageCheck = nullptr;
     QComboBox* m_languageCombo = nullptr;
     LanguageChoiceBinder* m_languageChoice = nullptr;
@@ -136,6 +150,7 @@ private:
     bool m_accessDenied = false;
     bool m_sessionEnding = false;
     bool m_optionsReady = false;
+    bool m_shutDownPromptOpen = false;
     bool m_inFormShow = false;  // a show while the first show's boxes are open runs no second round
 };
 

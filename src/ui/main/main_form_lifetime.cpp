@@ -138,7 +138,7 @@ void TMainForm::StartPowerOnTest()
 {
     // The test timer wakes the machine 210 s after it is set (the question says about 3 minutes).
     m_services.platform.wakeTimer->ArmWakeTestTimer(std::chrono::seconds(210));
-    m_services.platform.sleep->Hibernate();
+    SleepForWake(true);
 }
 
 void TMainForm::Timer7Timer()

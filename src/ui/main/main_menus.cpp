@@ -30,17 +30,22 @@ void Separator(QMenu& menu, const char* name)
 }
 
 // The power and session items of the File menu and of the tray's Quick Launch; `suffix` tells the
-// two sets' component names apart.
-void PowerItems(QMenu& menu, char suffix)
+// two sets' component names apart. Returns the Shut Down item, the one whose command is here.
+QAction* PowerItems(QMenu& menu, char suffix)
 {
     const char* names[] = {"ShutDown",  "Restart",     "LogOff",      "StandBy",
                            "Hibernate", "LockDesktop", "CloseMonitor"};
     const char* captions[] = {"Shut Down", "Restart",      "Log Off",      "Stand By",
                               "Hibernate", "Lock Desktop", "Close Monitor"};
+    QAction* shutDown = nullptr;
     for (std::size_t i = 0; i < std::size(names); ++i) {
         const QByteArray name = QByteArray(names[i]) + suffix;
-        Item(menu, name.constData(), QString::fromLatin1(captions[i]));
+        QAction* item = Item(menu, name.constData(), QString::fromLatin1(captions[i]), i == 0);
+        if (i == 0) {
+            shutDown = item;
+        }
     }
+    return shutDown;
 }
 
 }  // namespace
@@ -51,7 +56,7 @@ MainMenus::MainMenus(QMainWindow& window)
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     QMenu* file = SubMenu(window, "File1", QStringLiteral("File"));
-    PowerItems(*file, '1');
+    shutDown = PowerItems(*file, '1');
     Separator(*file, "N1");
     exit = Item(*file, "Exit1", QStringLiteral("Exit"), true);
     bar->addMenu(file);
@@ -88,7 +93,7 @@ MainMenus::MainMenus(QMainWindow& window)
     Item(*m_trayMenu, "AutoShutdown2", QStringLiteral("Auto Shutdown"));
     Item(*m_trayMenu, "AtomicClock2", QStringLiteral("Atomic Clock"));
     QMenu* quickLaunch = SubMenu(window, "QuickLaunch1", QStringLiteral("Quick Launch"));
-    PowerItems(*quickLaunch, '2');
+    trayShutDown = PowerItems(*quickLaunch, '2');
     m_trayMenu->addMenu(quickLaunch);
     Separator(*m_trayMenu, "N6");
     trayRunAtStartup = Item(*m_trayMenu, "RunatWindowsStartup1", QStringLiteral("Run at Windows Startup"));

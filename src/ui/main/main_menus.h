@@ -20,6 +20,8 @@ public:
     QMenu* LanguageMenu() const { return m_languageMenu; }
 
     QAction* exit = nullptr;            // File, Exit
+    QAction* shutDown = nullptr;        // File, Shut Down
+    QAction* trayShutDown = nullptr;    // Quick Launch, Shut Down
     QAction* uninstall = nullptr;       // Tools, Uninstall
     QAction* trayMainWindow = nullptr;  // the tray's default item, never shown in the menu
     QAction* trayAdvancedOptions = nullptr;
