@@ -13,18 +13,13 @@
 #include "app/data_dir.h"
 #include "app/start_up.h"
 #include "core/io/atomic_file.h"
+#include "support/command_line_args.h"
+#include "support/scoped_environment.h"
 
 namespace quorvel {
 namespace {
 
-QStringList Args(std::initializer_list<const char*> arguments)
-{
-    QStringList list{QStringLiteral("quorvel")};
-    for (const char* argument : arguments) {
-        list.append(QString::fromUtf8(argument));
-    }
-    return list;
-}
+using test::Args;
 
 // Command lines that start the program.
 struct RunCase {
@@ -157,42 +152,17 @@ const DataDirCase kDataDirCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, DataDirResolution, testing::ValuesIn(kDataDirCases),
                          [](const testing::TestParamInfo<DataDirCase>& c) { return c.param.name; });
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, std::optional<QByteArray> value)
-        : m_name(name), m_saved(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
-    {
-        Apply(value);
-    }
-    ~ScopedEnvironment() { Apply(m_saved); }
-
-private:
-    void Apply(const std::optional<QByteArray>& value)
-    {
-        if (value) {
-            qputenv(m_name, *value);
-        } else {
-            qunsetenv(m_name);
-        }
-    }
-
-    const char* m_name;
-    std::optional<QByteArray> m_saved;
-};
-
 TEST(DataDir, DefaultsToTheHomeFolderWithoutXdgDataHome)
 {
     QTemporaryDir home;
-    const ScopedEnvironment xdg("XDG_DATA_HOME", std::nullopt);
-    const ScopedEnvironment homeVariable("HOME", home.path().toLocal8Bit());
+    const test::ScopedEnvironment env{{"XDG_DATA_HOME", std::nullopt}, {"HOME", home.path().toLocal8Bit()}};
     EXPECT_EQ(ResolveDataDirFromEnvironment({}), home.path() + QStringLiteral("/.local/share/Quorvel"));
 }
 
 TEST(DataDir, FollowsXdgDataHome)
 {
     QTemporaryDir data;
-    const ScopedEnvironment xdg("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const test::ScopedEnvironment env{{"XDG_DATA_HOME", data.path().toLocal8Bit()}};
     EXPECT_EQ(ResolveDataDirFromEnvironment({}), data.path() + QStringLiteral("/Quorvel"));
 }
 

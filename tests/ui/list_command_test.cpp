@@ -15,19 +15,13 @@
 #include "app/start_up.h"
 #include "core/io/atomic_file.h"
 #include "core/tasks/task_file.h"
+#include "support/command_line_args.h"
 #include "support/scoped_environment.h"
 
 namespace quorvel {
 namespace {
 
-QStringList Args(std::initializer_list<const char*> arguments)
-{
-    QStringList list{QStringLiteral("quorvel")};
-    for (const char* argument : arguments) {
-        list.append(QString::fromUtf8(argument));
-    }
-    return list;
-}
+using test::Args;
 
 struct ListParseCase {
     const char* name;
