@@ -37,7 +37,12 @@ start_desktop() {
   trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel --height 32 \
     --transparent false >"$work/trayer.log" 2>&1 &
   desktop_pids+=($!)
-  tray_host_ready() { xwininfo -root -tree 2>/dev/null | grep -q '"panel": ("panel" "trayer")'; }
+  # The tree is read whole first: with pipefail, grep -q leaving early would fail the pipe.
+  tray_host_ready() {
+    local tree
+    tree=$(xwininfo -root -tree 2>/dev/null) || return 1
+    [[ $tree == *'"panel": ("panel" "trayer")'* ]]
+  }
   eventually tray_host_ready || { echo "trayer did not start" >&2; exit 1; }
 }
 
