@@ -1,10 +1,9 @@
 #include "ui/about/about_box.h"
 
-#include <QHBoxLayout>
-#include <QIcon>
+#include <QGridLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/app_info.h"
 
@@ -13,6 +12,7 @@ namespace quorvel {
 namespace {
 
 constexpr int kIconSize = 64;
+constexpr int kTextColumnWidth = 170;
 
 }  // namespace
 
@@ -28,39 +28,31 @@ TAboutBox::TAboutBox(QWidget* owner, TLangMgr& langMgr)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
     m_programIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    m_programIcon->setPixmap(QIcon(QStringLiteral(":/quorvel/quorvel.png")).pixmap(kIconSize, kIconSize));
+    m_programIcon->setPixmap(QPixmap(QStringLiteral(":/quorvel/quorvel_64.png")));
     m_programIcon->setFixedSize(kIconSize, kIconSize);
     m_productName->setObjectName(QStringLiteral("ProductName"));
     QFont nameFont = m_productName->font();
-    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.7);
     nameFont.setBold(true);
     m_productName->setFont(nameFont);
     m_version->setObjectName(QStringLiteral("Version"));
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setDefault(true);
-    m_okButton->setMinimumWidth(88);
+    m_okButton->setMinimumWidth(90);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(6);
-    texts->addStretch();
-    texts->addWidget(m_productName);
-    texts->addWidget(m_version);
-    texts->addStretch();
-    auto* top = new QHBoxLayout;
-    top->setSpacing(18);
-    top->addWidget(m_programIcon, 0, Qt::AlignTop);
-    top->addLayout(texts, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_okButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(22, 20, 22, 14);
-    layout->setSpacing(18);
-    layout->addLayout(top);
-    layout->addLayout(buttons);
+    // Icon on the left, name over version beside it, OK under both on the right.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(24, 22, 24, 16);
+    layout->setHorizontalSpacing(20);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(m_programIcon, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(m_productName, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
+    layout->addWidget(m_version, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    layout->setColumnMinimumWidth(1, kTextColumnWidth);
+    layout->setRowMinimumHeight(2, 14);
+    layout->addWidget(m_okButton, 3, 0, 1, 2, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(300);
 
     InitLanguage();
 }
