@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 
+#include "app/help_page.h"
 #include "app/lang_setup.h"
 #include "app/task_execution.h"
 #include "core/settings/settings_store.h"
@@ -49,6 +50,7 @@ int RunTrayProgram(const StartUp& startUp)
                               CurrentLocalMoment,
                               timeFormat};
     services.hooks.executeTask = execution.ExecuteTaskHook();
+    services.helpFile = HelpPagePath(programFolder);
     TMainForm mainForm(std::move(services));
     execution.Attach(mainForm);
 
