@@ -31,16 +31,16 @@ class LineFields {
 public:
     explicit LineFields(std::string_view line) : m_line(line) { FindSeparators(); }
 
-    // Field `index` (0-based) as a string; most fields are empty and cost next to nothing.
-    std::string operator[](std::size_t index) const
+    // Field `index` (0-based).
+    std::string_view operator[](std::size_t index) const
     {
         if (index + 1 == kTaskFieldCount) {
-            return std::string(m_line.substr(m_starts[m_found]));
+            return m_line.substr(m_starts[m_found]);
         }
-        if (index >= m_found || m_starts[index + 1] - 1 == m_starts[index]) {
-            return std::string();
+        if (index >= m_found) {
+            return {};
         }
-        return std::string(m_line.data() + m_starts[index], m_starts[index + 1] - 1 - m_starts[index]);
+        return {m_line.data() + m_starts[index], m_starts[index + 1] - 1 - m_starts[index]};
     }
 
 private:
@@ -83,22 +83,38 @@ private:
 
 }  // namespace
 
-TaskRecord ParseTaskLine(std::string_view line)
+TaskRecordView ViewTaskLine(std::string_view line)
 {
     const LineFields fields(line);
-    // Built in place: no field is assigned or moved after it was made.
-    return TaskRecord{
-        fields[0],  fields[1],
-        fields[2],  {fields[3], fields[4], fields[5], fields[6], fields[7], fields[8], fields[9]},
-        fields[10], fields[11],
-        fields[12], fields[13],
-        fields[14], fields[15],
-        fields[16], fields[17],
-        fields[18], fields[19],
-        fields[20], fields[21],
-        fields[22], fields[23],
-        fields[24], fields[25],
-    };
+    TaskRecordView view;
+    view.StartTime = fields[0];
+    view.State = fields[1];
+    view.RepeatCode = fields[2];
+    for (std::size_t i = 0; i < view.WeekdayFlags.size(); ++i) {
+        view.WeekdayFlags[i] = fields[3 + i];
+    }
+    view.MonitorOff = fields[10];
+    view.ShutDown = fields[11];
+    view.Countdown = fields[12];
+    view.RunProgram = fields[13];
+    view.ShowMessage = fields[14];
+    view.Reboot = fields[15];
+    view.LockComputer = fields[16];
+    view.OpenFile = fields[17];
+    view.CloseProgram = fields[18];
+    view.OpenUrl = fields[19];
+    view.Standby = fields[20];
+    view.Hibernate = fields[21];
+    view.PowerOn = fields[22];
+    view.LogOff = fields[23];
+    view.Macro = fields[24];
+    view.Title = fields[25];
+    return view;
+}
+
+TaskRecord ParseTaskLine(std::string_view line)
+{
+    return ViewTaskLine(line).ToRecord();
 }
 
 std::string FormatTaskLine(const TaskRecord& record)

@@ -13,12 +13,16 @@ void TextPieces::TooManyPieces()
 std::string TextPieces::Joined() const
 {
     std::string text(m_size, '\0');
-    char* out = text.data();
+    CopyTo(text.data());
+    return text;
+}
+
+void TextPieces::CopyTo(char* out) const
+{
     for (std::size_t i = 0; i < m_count; ++i) {
         std::memcpy(out, m_pieces[i].data, m_pieces[i].size);
         out += m_pieces[i].size;
     }
-    return text;
 }
 
 }  // namespace quorvel
