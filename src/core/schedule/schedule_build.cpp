@@ -46,7 +46,7 @@ ScheduleBuild BuildFromStoredLines(std::span<const std::string_view> lines, std:
     ranked.reserve(lines.size());
     PendingSummary pending(now);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        ScheduleRow& row = rows.emplace_back(ViewTaskLine(lines[i]), store);
+        ScheduleRow& row = rows.emplace_back(lines[i], store);
         DateRow(row, now, format, texts, *store);
         ranked.push_back({OrderRank(row), i});
         pending.Add(row);

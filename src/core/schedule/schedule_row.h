@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/schedule/schedule_texts.h"
+#include "core/tasks/task_line.h"
 #include "core/tasks/task_record.h"
 #include "core/tasks/task_record_view.h"
 #include "core/time/civil_time.h"
@@ -21,6 +22,11 @@ struct ScheduleRow {
     // `fields` view text that `text` keeps alive.
     ScheduleRow(const TaskRecordView& fields, std::shared_ptr<const void> text)
         : record(fields), m_text(std::move(text))
+    {
+    }
+    // The fields of `line`, which `text` keeps alive, parsed where the row stands.
+    ScheduleRow(std::string_view line, std::shared_ptr<const void> text)
+        : record(ViewTaskLine(line)), m_text(std::move(text))
     {
     }
 
