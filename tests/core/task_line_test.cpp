@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/tasks/task_fields.h"
 #include "core/tasks/task_line.h"
@@ -130,6 +132,50 @@ TEST(ParseTaskLine, FieldsAreNotTrimmed)
     EXPECT_EQ(record.StartTime, " 10:00:00 ");
     EXPECT_EQ(record.State, "");
     EXPECT_EQ(record.Title, " Enabled ");
+}
+
+// The fields found by a plain byte-by-byte split, to compare the parser against.
+TaskRecord SplitByteByByte(std::string_view line)
+{
+    TaskRecord record;
+    std::size_t field = 1;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < line.size() && field < kTaskFieldCount; ++i) {
+        if (line[i] == '*') {
+            TaskFieldAt(record, field++) = std::string(line.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    // A short line keeps its tail as the title, the fields between stay empty.
+    record.Title = std::string(line.substr(start));
+    return record;
+}
+
+// Separators at every spacing and in every place, in lines long and short, across the blocks the
+// parser reads at once.
+TEST(ParseTaskLine, FindsSeparatorsWhereverTheyStand)
+{
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245 + 12345;
+        return seed >> 16;
+    };
+    for (std::size_t length = 0; length <= 300; ++length) {
+        for (const unsigned density : {1u, 2u, 5u, 30u, 100u}) {
+            std::string line;
+            for (std::size_t i = 0; i < length; ++i) {
+                line += next() % 100 < density ? '*' : static_cast<char>('a' + next() % 26);
+            }
+            EXPECT_EQ(ParseTaskLine(line), SplitByteByByte(line)) << line;
+        }
+    }
+    for (std::size_t at = 0; at < 200; ++at) {
+        std::string line(200, 'x');
+        line[at] = '*';
+        EXPECT_EQ(ParseTaskLine(line), SplitByteByByte(line)) << at;
+    }
+    const std::string allSeparators(130, '*');
+    EXPECT_EQ(ParseTaskLine(allSeparators).Title, std::string(105, '*'));
 }
 
 TEST(FormatTaskLine, PutsEveryFieldAtItsPlaceWithTwentyFiveSeparators)

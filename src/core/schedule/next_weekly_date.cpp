@@ -4,7 +4,7 @@
 
 namespace quorvel {
 
-Date NextWeeklyDate(const std::array<std::string, 7>& weekdayFlags, const TimeOfDay& start,
+Date NextWeeklyDate(const std::array<TaskFieldView, 7>& weekdayFlags, const TimeOfDay& start,
                     const LocalMoment& now)
 {
     const int today = static_cast<int>(WeekdayOf(now.date));

@@ -59,7 +59,7 @@ std::optional<Date> MonthlyDate(const RepeatPartViews& parts, const TimeOfDay& s
 
 }  // namespace
 
-std::optional<Date> OccurrenceDate(const TaskRecord& record, const RepeatPartViews& parts,
+std::optional<Date> OccurrenceDate(const TaskRecordView& record, const RepeatPartViews& parts,
                                    const TimeOfDay& start, const LocalMoment& now)
 {
     switch (parts.kind) {

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/tasks/repeat_part_views.h"
-#include "core/tasks/task_record.h"
+#include "core/tasks/task_record_view.h"
 #include "core/time/civil_time.h"
 
 namespace quorvel {
@@ -12,7 +12,7 @@ namespace quorvel {
 // Nothing when the RepeatCode cannot be dated: parts that are no numbers or form no date, or a
 // code of no known kind. A Monthly day missing from a month falls on the month's last day; an
 // Annually 29 February falls on 28 February in a common year.
-std::optional<Date> OccurrenceDate(const TaskRecord& record, const RepeatPartViews& parts,
+std::optional<Date> OccurrenceDate(const TaskRecordView& record, const RepeatPartViews& parts,
                                    const TimeOfDay& start, const LocalMoment& now);
 
 }  // namespace quorvel

@@ -15,7 +15,7 @@ std::string_view MonthName(const RepeatPartViews& parts, const ScheduleTexts& te
     return parts.monthText;
 }
 
-void AddWeekdays(TextPieces& pieces, const TaskRecord& record, const ScheduleTexts& texts)
+void AddWeekdays(TextPieces& pieces, const TaskRecordView& record, const ScheduleTexts& texts)
 {
     for (std::size_t i = 0; i < record.WeekdayFlags.size(); ++i) {
         if (record.WeekdayFlags[i].empty()) {
@@ -29,7 +29,7 @@ void AddWeekdays(TextPieces& pieces, const TaskRecord& record, const ScheduleTex
     }
 }
 
-void AddKindText(TextPieces& pieces, const TaskRecord& record, const RepeatPartViews& parts,
+void AddKindText(TextPieces& pieces, const TaskRecordView& record, const RepeatPartViews& parts,
                  const ScheduleTexts& texts)
 {
     switch (parts.kind) {
@@ -61,14 +61,14 @@ void AddKindText(TextPieces& pieces, const TaskRecord& record, const RepeatPartV
 
 }  // namespace
 
-std::string RepeatText(const TaskRecord& record, const RepeatPartViews& parts, const ScheduleTexts& texts)
+std::string RepeatText(const TaskRecordView& record, const RepeatPartViews& parts, const ScheduleTexts& texts)
 {
     TextPieces pieces;
     AddRepeatText(pieces, record, parts, texts);
     return pieces.Joined();
 }
 
-void AddRepeatText(TextPieces& pieces, const TaskRecord& record, const RepeatPartViews& parts,
+void AddRepeatText(TextPieces& pieces, const TaskRecordView& record, const RepeatPartViews& parts,
                    const ScheduleTexts& texts)
 {
     const std::size_t start = pieces.Size();

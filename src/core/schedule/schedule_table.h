@@ -11,7 +11,7 @@ namespace quorvel {
 
 // The rows of one rebuild in list order. Positions are 1-based, as the task list numbers them.
 // The rows stay where they were dated and an index gives the list order, so ordering never moves
-// the (large) rows themselves.
+// the rows themselves.
 class ScheduleTable {
 public:
     ScheduleTable() = default;

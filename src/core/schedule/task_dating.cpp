@@ -1,5 +1,6 @@
 #include "core/schedule/task_dating.h"
 
+#include <memory>
 #include <utility>
 
 #include "core/schedule/calendar.h"
@@ -12,6 +13,9 @@
 namespace quorvel {
 
 namespace {
+
+// Room for the list texts of a single task.
+constexpr std::size_t kOwnTextsSize = 256;
 
 // Dates an enabled task and returns its status. A task whose time or repetition cannot be read
 // gets no occurrence and counts as Passed: there is nothing to fire.
@@ -39,15 +43,21 @@ std::string_view DateOccurrence(ScheduleRow& row, const RepeatPartViews& parts, 
 ScheduleRow DateTask(TaskRecord record, const LocalMoment& now, const TimeFormat& format,
                      const ScheduleTexts& texts)
 {
-    ScheduleRow row;
-    row.record = std::move(record);
-    DateRow(row, now, format, texts);
+    // The record and the texts made from it, held where they never move, for the row's views.
+    struct Owned {
+        TaskRecord record;
+        TextStore store;
+    };
+    const auto owned = std::make_shared<Owned>(Owned{std::move(record), TextStore(kOwnTextsSize)});
+    ScheduleRow row(TaskRecordView(owned->record), owned);
+    DateRow(row, now, format, texts, owned->store);
     return row;
 }
 
-void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format, const ScheduleTexts& texts)
+void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format, const ScheduleTexts& texts,
+             TextStore& store)
 {
-    // Views into the record's own RepeatCode, which outlives every use below.
+    // Views into the row's own RepeatCode, which outlives every use below.
     const RepeatPartViews parts = ViewRepeatCode(row.record.RepeatCode);
     row.kind = parts.kind;
     if (row.record.State == kStateEnabled) {
@@ -62,8 +72,8 @@ void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format,
     AddRepeatText(line, row.record, parts, texts);
     const std::size_t repeatSize = line.Size() - repeatStart;
     AddDisplayLineEnd(line, row.record.StartTime, row.record.Title, texts);
-    row.displayLine = line.Joined();
-    row.repeatText = std::string(row.displayLine.data() + repeatStart, repeatSize);
+    row.displayLine = store.Keep(line);
+    row.repeatText = row.displayLine.substr(repeatStart, repeatSize);
 }
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include "core/schedule/schedule_row.h"
 #include "core/schedule/schedule_texts.h"
 #include "core/tasks/task_record.h"
+#include "core/text/text_store.h"
 #include "core/time/civil_time.h"
 #include "core/time/time_format.h"
 
@@ -14,8 +15,9 @@ namespace quorvel {
 ScheduleRow DateTask(TaskRecord record, const LocalMoment& now, const TimeFormat& format,
                      const ScheduleTexts& texts);
 
-// The same for a row whose record is already in place, filling the other columns where the row
-// stands (a row is large; a rebuild of many tasks should not move it).
-void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format, const ScheduleTexts& texts);
+// The same for a row whose fields are already in place, filling the other columns where the row
+// stands. The list texts are kept in `store`, which the row must keep alive.
+void DateRow(ScheduleRow& row, const LocalMoment& now, const TimeFormat& format, const ScheduleTexts& texts,
+             TextStore& store);
 
 }  // namespace quorvel

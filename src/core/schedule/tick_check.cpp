@@ -17,7 +17,7 @@ constexpr std::size_t kFiredMemoryEntries = 512;
 
 std::size_t TwinsBefore(const ScheduleTable& table, std::size_t position)
 {
-    const TaskRecord& record = table.At(position).record;
+    const TaskRecordView& record = table.At(position).record;
     std::size_t twins = 0;
     for (std::size_t before = 1; before < position; ++before) {
         twins += table.At(before).record == record ? 1 : 0;
@@ -61,7 +61,7 @@ void TickCheck::Begin(const LocalMoment& now, const ScheduleTable& table)
             }
         }
         if (!firedBefore) {
-            m_due.push_back(Occurrence{second, row.record, TwinsBefore(table, position)});
+            m_due.push_back(Occurrence{second, row.Record(), TwinsBefore(table, position)});
         }
     }
 }

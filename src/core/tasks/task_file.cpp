@@ -20,16 +20,8 @@ constexpr std::size_t kMinimumReadSize = 8192;
 
 enum class ReadOutcome { Read, Missing, Failed };
 
-// The bytes of a file, in a buffer that is never filled with anything but them.
-struct FileBytes {
-    std::unique_ptr<char[]> data;
-    std::size_t size = 0;
-
-    std::string_view View() const { return {data.get(), size}; }
-};
-
 // Like ReadWholeFile, but keeps "not there" apart from "there and unreadable".
-ReadOutcome ReadBytes(const std::string& path, FileBytes& contents, std::string& error)
+ReadOutcome ReadBytes(const std::string& path, TaskFileText& contents, std::string& error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -48,16 +40,16 @@ ReadOutcome ReadBytes(const std::string& path, FileBytes& contents, std::string&
         expected = static_cast<std::size_t>(info.st_size);
     }
     std::size_t capacity = std::max<std::size_t>(expected + 1, kMinimumReadSize);
-    contents.data = std::make_unique_for_overwrite<char[]>(capacity);
+    contents.bytes = std::make_unique_for_overwrite<char[]>(capacity);
     contents.size = 0;
     for (;;) {
         if (contents.size == capacity) {
             capacity *= 2;
             auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-            std::memcpy(larger.get(), contents.data.get(), contents.size);
-            contents.data = std::move(larger);
+            std::memcpy(larger.get(), contents.bytes.get(), contents.size);
+            contents.bytes = std::move(larger);
         }
-        const ssize_t n = ::read(fd, contents.data.get() + contents.size, capacity - contents.size);
+        const ssize_t n = ::read(fd, contents.bytes.get() + contents.size, capacity - contents.size);
         if (n == 0) {
             break;
         }
@@ -75,9 +67,9 @@ ReadOutcome ReadBytes(const std::string& path, FileBytes& contents, std::string&
     return ReadOutcome::Read;
 }
 
-std::vector<std::string> SplitLines(std::string_view text)
+std::vector<std::string_view> SplitLines(std::string_view text)
 {
-    std::vector<std::string> lines;
+    std::vector<std::string_view> lines;
     // find_first_of tests every byte against the set with a call of its own; two single-byte
     // searches, each resumed only once passed, keep the split linear and fast.
     std::size_t nextCr = text.find('\r');
@@ -93,10 +85,10 @@ std::vector<std::string> SplitLines(std::string_view text)
         const auto end = std::min(nextCr, nextLf);
         if (end == std::string_view::npos) {
             // The last line may lack its line end.
-            lines.emplace_back(text.substr(start));
+            lines.push_back(text.substr(start));
             break;
         }
-        lines.emplace_back(text.substr(start, end - start));
+        lines.push_back(text.substr(start, end - start));
         const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
         start = end + (crlf ? 2 : 1);
     }
@@ -115,7 +107,16 @@ std::string TaskFilePath(const std::string& dataDir)
 
 std::optional<std::vector<std::string>> LoadTaskFile(const std::string& dataDir, std::string* error)
 {
-    FileBytes contents;
+    std::optional<TaskFileText> text = LoadTaskFileText(dataDir, error);
+    if (!text) {
+        return std::nullopt;
+    }
+    return std::vector<std::string>(text->lines.begin(), text->lines.end());
+}
+
+std::optional<TaskFileText> LoadTaskFileText(const std::string& dataDir, std::string* error)
+{
+    TaskFileText contents;
     std::string failure;
     const ReadOutcome outcome = ReadBytes(TaskFilePath(dataDir), contents, failure);
     if (error != nullptr) {
@@ -124,7 +125,8 @@ std::optional<std::vector<std::string>> LoadTaskFile(const std::string& dataDir,
     if (outcome != ReadOutcome::Read) {
         return std::nullopt;
     }
-    return SplitLines(contents.View());
+    contents.lines = SplitLines({contents.bytes.get(), contents.size});
+    return contents;
 }
 
 std::string SaveTaskFile(const std::string& dataDir, const std::vector<std::string>& taskLines)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel {
@@ -18,6 +21,16 @@ std::string TaskFilePath(const std::string& dataDir);
 // `error` is cleared otherwise.
 std::optional<std::vector<std::string>> LoadTaskFile(const std::string& dataDir,
                                                      std::string* error = nullptr);
+
+// The text of task.dat as read, and its lines as views into it.
+struct TaskFileText {
+    std::unique_ptr<char[]> bytes;
+    std::size_t size = 0;
+    std::vector<std::string_view> lines;
+};
+
+// The same as LoadTaskFile, without a copy of each line: for a reader that keeps the file's text.
+std::optional<TaskFileText> LoadTaskFileText(const std::string& dataDir, std::string* error = nullptr);
 
 // Writes every line, each ended by CR LF, replacing task.dat atomically (user-only mode for a new
 // file). Returns an empty string on success, else what failed; the old file is then untouched.

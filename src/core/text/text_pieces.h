@@ -33,6 +33,9 @@ public:
 
     std::string Joined() const;
 
+    // Writes the pieces one after another from `out`, which has room for Size() characters.
+    void CopyTo(char* out) const;
+
 private:
     [[noreturn]] static void TooManyPieces();
 

@@ -51,7 +51,7 @@ std::optional<ExecutorPlan> TaskExecutor::PlanRow(std::size_t row) const
         return std::nullopt;
     }
     // A copy: the rebuild at the end of the run replaces the table the row stands in.
-    const TaskRecord record = table.At(row).record;
+    const TaskRecord record = table.At(row).Record();
     return PlanTaskRun(record, m_context.clock().date, m_context.format, m_context.actions.Settings());
 }
 
