@@ -8,6 +8,7 @@
 #include "core/time/time_format.h"
 #include "platform/recording/recording_backend.h"
 #include "ui/executor/action_runner.h"
+#include "ui/editor/program_form.h"
 #include "ui/executor/connection_dialer.h"
 #include "ui/lock/lock_form.h"
 #include "ui/main/main_form.h"
@@ -81,6 +82,10 @@ std::vector<LangTemplateWindowFactory> LanguageTemplateWindows()
                                 {}};
         return std::make_unique<TReminder>(ReminderRequest{ReminderEvent::ShutDown, "", "", "", 10},
                                            std::move(context));
+    });
+    windows.push_back([env](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
+        return std::make_unique<TProgramForm>(nullptr, langMgr, *env->platform.launcher, FileChooser(),
+                                              QString(), QString());
     });
     return windows;
 }
