@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/tasks/run_program.h"
+#include "core/editor/program_value.h"
 #include "core/tasks/storable_text.h"
 #include "platform/launcher.h"
 #include "ui/editor/text_rule_validator.h"
@@ -36,11 +36,10 @@ TProgramForm::TProgramForm(QWidget* owner, TLangMgr& langMgr, Launcher& launcher
 {
     BuildWindow();
     InitLanguage();
-    if (!displayText.isEmpty()) {
-        const ProgramAndParameters split = SplitRunProgram(programValue.toUtf8().toStdString());
-        m_edit2->setText(FromUtf8(split.program));
-        m_edit1->setText(FromUtf8(split.parameters));
-    }
+    const ProgramAndParameters split =
+        SplitProgramValue(displayText.toUtf8().toStdString(), programValue.toUtf8().toStdString());
+    m_edit2->setText(FromUtf8(split.program));
+    m_edit1->setText(FromUtf8(split.parameters));
 }
 
 void TProgramForm::BuildWindow()
