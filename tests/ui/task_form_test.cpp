@@ -311,13 +311,23 @@ TEST_F(TaskEditorTest, ActionWithoutItsTargetIsUntickedAtOk)
     EXPECT_EQ(m_boxes, QStringList{kNonCheck});
 }
 
-TEST_F(TaskEditorTest, CancelWritesNothing)
+TEST_F(TaskEditorTest, CancelEscapeAndCloseWriteNothing)
 {
     WriteTasks({Daily("08:00:00", "first")});
-    Open(TaskEditorMode::Edit, 0);
-    SetTitle("changed");
-    Find<QPushButton>("Button1")->click();
-    EXPECT_EQ(Result(), QDialog::Rejected);
+    const std::vector<std::function<void(TTaskForm&)>> leaves = {
+        [](TTaskForm& editor) { editor.findChild<QPushButton*>(QStringLiteral("Button1"))->click(); },
+        [](TTaskForm& editor) { QTest::keyClick(&editor, Qt::Key_Escape); },
+        [](TTaskForm& editor) { editor.close(); },
+    };
+    for (std::size_t way = 0; way < leaves.size(); ++way) {
+        TTaskForm& editor = Open(TaskEditorMode::Edit, 0);
+        editor.show();
+        SetTitle("changed");
+        Click("CheckBox4");
+        leaves[way](editor);
+        EXPECT_EQ(Result(), QDialog::Rejected) << way;
+        EXPECT_FALSE(editor.isVisible()) << way;
+    }
     EXPECT_EQ(SavedLines(), std::vector<std::string>{Daily("08:00:00", "first")});
 }
 
@@ -502,6 +512,36 @@ TEST_F(TaskEditorTest, RebuildWhileOpenStillReplacesTheLoadedTask)
 
     Ok();
     EXPECT_EQ(SavedLines(), (std::vector<std::string>{earlier, first, Daily("09:00:00", "second, renamed")}));
+}
+
+TEST_F(TaskEditorTest, TaskDeletedWhileOpenIsSavedAsANewTaskBesideTheRest)
+{
+    const std::string first = Daily("08:00:00", "first");
+    const std::string second = Daily("09:00:00", "second");
+    WriteTasks({first, second});
+    OpenOn(second);
+    SetTitle("kept edit");
+    WriteTasks({first});
+    Main().RebuildSchedule();
+    Ok();
+    EXPECT_EQ(SavedLines(), (std::vector<std::string>{first, Daily("09:00:00", "kept edit")}));
+}
+
+TEST_F(TaskEditorTest, UrlBoxOfALoadedTaskWithoutUrlStartsEmpty)
+{
+    WriteTasks({Daily("08:00:00", "first")});
+    Open(TaskEditorMode::Edit, 0);
+    m_editor->show();
+    Settle();
+    EXPECT_EQ(Find<QLineEdit>("edit5")->text(), QString());
+    Find<QLineEdit>("edit5")->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Ticked("CheckBox11"));
+    EXPECT_FALSE(Ticked("CheckBox2")) << "entering the URL takes over from the task's own action";
+    Ok();
+    EXPECT_FALSE(Ticked("CheckBox11"));
+    EXPECT_EQ(m_boxes, QStringList{kNonCheck});
+    m_editor->hide();
 }
 
 TEST_F(TaskEditorTest, FailedSaveIsReportedAndTheEditorStaysOpenWithItsInput)
