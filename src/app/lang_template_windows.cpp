@@ -7,6 +7,7 @@
 #include "core/settings/settings_store.h"
 #include "core/time/time_format.h"
 #include "platform/recording/recording_backend.h"
+#include "ui/about/about_box.h"
 #include "ui/editor/program_form.h"
 #include "ui/editor/task_form.h"
 #include "ui/executor/action_runner.h"
@@ -69,6 +70,9 @@ std::vector<LangTemplateWindowFactory> LanguageTemplateWindows()
     });
     windows.push_back([](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
         return std::make_unique<TMessageForm>(langMgr);
+    });
+    windows.push_back([](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
+        return std::make_unique<TAboutBox>(nullptr, langMgr);
     });
     windows.push_back([env](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
         // Counting, so the notice shows its counting text; a reminder that waits shows the

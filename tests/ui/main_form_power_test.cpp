@@ -196,7 +196,7 @@ TEST_F(PowerWindowTest, ClosedWindowNoLongerHandlesPowerEvents)
 TEST_F(PowerWindowTest, ShutDownWithoutPowerOnTaskPowersOffAtOnce)
 {
     Make({kMessage});
-    for (const char* item : {"ShutDown1", "ShutDown2"}) {
+    for (const char* item : {"Shutoff2", "Shutoff1"}) {
         SCOPED_TRACE(item);
         m_platform.log->ClearLines();
         ASSERT_TRUE(MenuItem(item).isEnabled());
@@ -209,7 +209,7 @@ TEST_F(PowerWindowTest, ShutDownWithoutPowerOnTaskPowersOffAtOnce)
 TEST_F(PowerWindowTest, ShutDownPromptIsTheOneItsConfirmerLooksFor)
 {
     Make({kPowerOn});
-    MenuItem("ShutDown2").trigger();
+    MenuItem("Shutoff1").trigger();
     EXPECT_EQ(m_titles, QStringList{"Quorvel "});
     EXPECT_EQ(m_texts, QStringList{kPrompt});
     EXPECT_EQ(m_icon, QMessageBox::Information);

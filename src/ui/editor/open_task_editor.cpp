@@ -13,7 +13,7 @@ TaskListAccess TaskListOf(TMainForm& window)
 {
     TaskListAccess access;
     access.taskLines = [&window] { return window.Schedule().TaskLines(); };
-    access.currentRow = [&window] { return window.TaskList()->currentRow(); };
+    access.currentRow = [&window] { return window.CurrentRow(); };
     // Refused while task.dat could not be read: saving would replace tasks nobody has seen.
     access.saveTaskLines = [&window](const std::vector<std::string>& lines) {
         return window.Schedule().SaveTaskLines(lines);
@@ -30,7 +30,7 @@ TaskListAccess TaskListOf(TMainForm& window)
 void OpenTaskEditor(TMainForm& window, TaskEditorMode mode, const TaskEditorServices& services)
 {
     if (mode == TaskEditorMode::Edit) {
-        const int row = window.TaskList()->currentRow();
+        const int row = window.CurrentRow();
         if (row < 0 || static_cast<std::size_t>(row) >= window.Schedule().TaskLines().size()) {
             return;
         }

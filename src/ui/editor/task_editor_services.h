@@ -8,6 +8,7 @@
 #include "core/time/time_format.h"
 #include "platform/local_clock.h"
 #include "ui/editor/file_choice.h"
+#include "ui/main/main_form_services.h"
 
 class TLangMgr;
 
@@ -15,9 +16,6 @@ namespace quorvel {
 
 class ModalHost;
 struct PlatformServices;
-
-// Which task the editor opens on: a new one, or the task list's current task.
-enum class TaskEditorMode { New, Edit };
 
 // What the editor reaches of the main window's task list. Empty members stand for an empty list
 // that nothing can be saved to.

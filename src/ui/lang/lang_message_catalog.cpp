@@ -59,6 +59,16 @@ constexpr LangMessage kFixedRows[] = {
     {"TMainForm", "TaskFileUnreadable",
      "The scheduled tasks could not be read, so none of them is shown or carried out. The task file is "
      "left as it is."},
+    // The task list commands and Tools, Uninstall.
+    {"TMainForm", "DelBtnClick", "Confirm delete?"},
+    {"TMainForm", "DelALLBtnClick", "Confirm delete all?"},
+    {"TMainForm", "TaskFileNotSaved",
+     "The change could not be saved, so the scheduled tasks are left as they were."},
+    {"TMainForm", "Uninstall",
+     "Remove Quorvel from this computer? Your scheduled tasks and settings are kept."},
+    {"TMainForm", "UninstallAsAdministrator",
+     "Quorvel was installed for all users, so only an administrator can remove it. Run this command in "
+     "a terminal: sudo %s"},
 
     // The settings-password prompt.
     {"TLockForm", "Err1", "Password is wrong!"},

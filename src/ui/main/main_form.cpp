@@ -1,10 +1,11 @@
 #include "ui/main/main_form.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
@@ -14,7 +15,6 @@
 #include "core/settings/settings_store.h"
 #include "ui/lang/language_choice_binder.h"
 #include "ui/main/logo_band.h"
-#include "ui/main/main_menus.h"
 #include "ui/tray/tray_icon.h"
 
 namespace quorvel {
@@ -36,6 +36,35 @@ QWidget* WhitePage(const char* name)
 }
 
 }  // namespace
+
+void TMainForm::BuildToolBar(QWidget& page)
+{
+    m_toolBar = new QToolBar(&page);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setMovable(false);
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        QStyle::StandardPixmap picture;
+        QAction** action;
+    };
+    for (const Button& b :
+         {Button{"NewBtn", "New", "Add a new scheduled task.", QStyle::SP_FileIcon, &m_newBtn},
+          Button{"EditBtn", "Edit", "View and modify scheduled task", QStyle::SP_FileDialogDetailedView,
+                 &m_editBtn},
+          Button{"DelBtn", "Delete", "Delete scheduled task.", QStyle::SP_TrashIcon, &m_delBtn},
+          Button{"DelALLBtn", "Clear", "Delete all scheduled tasks.", QStyle::SP_DialogResetButton,
+                 &m_delAllBtn}}) {
+        QAction* action =
+            m_toolBar->addAction(style()->standardIcon(b.picture), QString::fromLatin1(b.caption));
+        action->setObjectName(QString::fromLatin1(b.name));
+        action->setToolTip(QString::fromLatin1(b.hint));
+        *b.action = action;
+    }
+}
 
 TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     : QMainWindow(parent),
@@ -91,15 +120,6 @@ void TMainForm::BuildWindow()
     setWindowIcon(QIcon(QStringLiteral(":/quorvel/quorvel.png")));
 
     m_menus = std::make_unique<MainMenus>(*this);
-    connect(m_menus->exit, &QAction::triggered, this, &TMainForm::Exit1Click);
-    connect(m_menus->uninstall, &QAction::triggered, this, &TMainForm::Uninstall1Click);
-    connect(m_menus->trayMainWindow, &QAction::triggered, this, [this] { BringBack(Page::ScheduledTasks); });
-    connect(m_menus->trayShowTaskList, &QAction::triggered, this,
-            [this] { BringBack(Page::ScheduledTasks); });
-    connect(m_menus->trayAdvancedOptions, &QAction::triggered, this, [this] { BringBack(Page::Options); });
-    connect(m_menus->trayExit, &QAction::triggered, this, &TMainForm::TrayExitClick);
-    connect(m_menus->shutDown, &QAction::triggered, this, &TMainForm::ShutDownForWake);
-    connect(m_menus->trayShutDown, &QAction::triggered, this, &TMainForm::ShutDownForWake);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Panel1"));
@@ -116,27 +136,7 @@ void TMainForm::BuildWindow()
     QWidget* tasksPage = WhitePage("TabSheet1");
     auto* tasksLayout = new QVBoxLayout(tasksPage);
     tasksLayout->setContentsMargins(2, 2, 2, 2);
-    m_toolBar = new QToolBar(tasksPage);
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_toolBar->setIconSize(QSize(24, 24));
-    struct Button {
-        const char* name;
-        const char* caption;
-        const char* hint;
-        QStyle::StandardPixmap picture;
-    };
-    for (const Button& b :
-         {Button{"NewBtn", "New", "Add a new scheduled task.", QStyle::SP_FileIcon},
-          Button{"EditBtn", "Edit", "View and modify scheduled task", QStyle::SP_FileDialogDetailedView},
-          Button{"DelBtn", "Delete", "Delete scheduled task.", QStyle::SP_TrashIcon},
-          Button{"DelALLBtn", "Clear", "Delete all scheduled tasks.", QStyle::SP_DialogResetButton}}) {
-        QAction* action =
-            m_toolBar->addAction(style()->standardIcon(b.picture), QString::fromLatin1(b.caption));
-        action->setObjectName(QString::fromLatin1(b.name));
-        action->setToolTip(QString::fromLatin1(b.hint));
-        action->setEnabled(false);  // the task commands arrive with the task editor
-    }
+    BuildToolBar(*tasksPage);
     tasksLayout->addWidget(m_toolBar);
 
     m_taskList = new QListWidget(tasksPage);
@@ -147,6 +147,8 @@ void TMainForm::BuildWindow()
     m_taskList->setToolTip(QStringLiteral(
         "All your scheduled tasks are shown in this list. You can click on the New button to add a new "
         "scheduled task. Click on the Edit button to modify a scheduled task."));
+    m_taskList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_taskList->addActions(m_menus->TaskListMenu()->actions());
     tasksLayout->addWidget(m_taskList, 1);
     m_pageControl->addTab(tasksPage, QStringLiteral("  Scheduled Tasks   "));
 
@@ -176,6 +178,7 @@ void TMainForm::BuildWindow()
     m_tray->SetMenu(m_menus->TrayMenu());
     m_tray->SetHint(QStringLiteral("Quorvel"));
     connect(m_tray, &TrayIcon::DefaultActionRequested, m_menus->trayMainWindow, &QAction::trigger);
+    ConnectCommands();
 
     m_timer7 = new QTimer(this);
     m_timer7->setObjectName(QStringLiteral("Timer7"));

@@ -5,12 +5,15 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/power_events.h"
 #include "ui/lang/lang_form.h"
 #include "ui/main/main_form_services.h"
+#include "ui/main/main_menus.h"
 #include "ui/schedule/scheduler.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QListWidget;
@@ -21,7 +24,6 @@ namespace quorvel {
 
 class LanguageChoiceBinder;
 class LogoBand;
-class MainMenus;
 class TrayIcon;
 
 // The main window: the task list, the options page, the menus and the tray icon. It lives in the
@@ -87,10 +89,32 @@ public:
 
     // Shows the settings-password prompt modally; AccessDenied tells the outcome.
     void ShowLockPrompt();
-    // Tools, Uninstall: starts the uninstaller and ends.
+    // Tools, Uninstall: after a confirmation, starts the uninstall script beside the executable
+    // and ends. Disabled where there is no such script (a build tree).
     void Uninstall1Click();
+    // The uninstall script beside the executable, whether it exists or not.
+    QString UninstallScript() const;
+
+    // Task list commands. New and Edit open the editor through the openTaskEditor hook; Edit
+    // does nothing on an empty list.
+    void NewTaskClick();
+    void EditTaskClick();
+    // The tray's New Scheduled Task: behind the settings password when it protects the settings.
+    void TrayNewTaskClick();
+    // Delete the current task, or all tasks, after a confirmation; nothing on an empty list.
+    void DelBtnClick();
+    void DelALLBtnClick();
+    // The current row of the task list, 0-based; -1 when no task row is current (also while the
+    // list shows only "No Task.").
+    int CurrentRow() const;
+
+    // Help, Contents: our help page, opened by the desktop's handler.
+    void Contents1Click();
+    // Help, About...: the About box, modally.
+    void About1Click();
 
     QListWidget* TaskList() const { return m_taskList; }
+    const MainMenus& Menus() const { return *m_menus; }
     QTabWidget* PageControl() const { return m_pageControl; }
     QMenu* LanguageMenu() const;
     TrayIcon& Tray() const { return *m_tray; }
@@ -102,6 +126,13 @@ protected:
 
 private:
     void BuildWindow();
+    void BuildToolBar(QWidget& page);
+    void ConnectCommands();
+    void UpdateCommandStates();
+    void RunPowerCommand(PowerCommand command);
+    void OpenTaskEditor(TaskEditorMode mode);
+    void SaveAndRebuild(const std::vector<std::string>& taskLines);
+    void MaximizeRestore();
     void BindLanguageChoice();
     void TrayStartUp();
     void FormCreate();
@@ -133,6 +164,10 @@ private:
     LogoBand* m_logo = nullptr;
     QTabWidget* m_pageControl = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QAction* m_newBtn = nullptr;
+    QAction* m_editBtn = nullptr;
+    QAction* m_delBtn = nullptr;
+    QAction* m_delAllBtn = nullptr;
     QListWidget* m_taskList = nullptr;
     QTimer* m_timer7 = nullptr;
     QTimer* m_timer1 = nullptr;

@@ -241,14 +241,6 @@ void TMainForm::TrayExitClick()
     }
 }
 
-void TMainForm::Uninstall1Click()
-{
-    m_services.platform.launcher->ShellOpen(
-        QFile::encodeName(QDir(m_services.programFolder).filePath(QStringLiteral("unins000.exe")))
-            .toStdString());
-    EndProcess();
-}
-
 void TMainForm::EndProcess()
 {
     // Every way out gives the screen saver back: a task with a macro may have switched it off.

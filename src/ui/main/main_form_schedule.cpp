@@ -9,8 +9,8 @@
 #include "platform/free_memory.h"
 #include "platform/local_to_utc.h"
 #include "platform/platform_services.h"
-#include "ui/main/main_form.h"
 #include "platform/task_text_decoding.h"
+#include "ui/main/main_form.h"
 
 namespace quorvel {
 
@@ -64,6 +64,8 @@ void TMainForm::FillTaskList()
     for (const ScheduleRow& row : m_scheduler.Table().Rows()) {
         m_taskList->addItem(DecodeTaskText(row.displayLine));
     }
+    // A fresh list starts on its first task, so Edit and Delete always have a row to work on.
+    m_taskList->setCurrentRow(0);
 }
 
 void TMainForm::StartWakeTimer()

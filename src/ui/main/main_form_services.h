@@ -13,7 +13,10 @@ namespace quorvel {
 
 class ModalHost;
 class SettingsStore;
+class TMainForm;
 struct PlatformServices;
+
+enum class TaskEditorMode { New, Edit };
 
 // Steps of the window's life that windows and wiring of later parts fill in; empty ones do nothing.
 struct MainFormHooks {
@@ -24,6 +27,9 @@ struct MainFormHooks {
     std::function<void()> placeOptionCompanions;
     // Ends the process; by default the event loop's quit.
     std::function<void()> endProcess;
+    // Opens the task editor modally on the main window (Edit: on the current row). Empty until the
+    // editor exists; New and Edit then stay disabled.
+    std::function<void(TMainForm& window, TaskEditorMode mode)> openTaskEditor;
 };
 
 // Everything the main window works with, handed in by the app.
@@ -42,6 +48,8 @@ struct MainFormServices {
     LocalClock clock = CurrentLocalMoment;
     // The user's time and date formats: task times are read and the clock is watched in them.
     TimeFormat timeFormat = TimeFormatFromCurrentLocale();
+    // The help page Help, Contents opens; empty: quorvel.html in the program's folder.
+    QString helpFile = {};
 };
 
 // What the options controls will show, read at start-up before those controls exist.

@@ -17,7 +17,7 @@ TrayIcon::TrayIcon(QIcon normal, QIcon pressed, QObject* parent)
     m_release.setSingleShot(true);
     m_release.setInterval(kPressedLookMs);
     connect(&m_release, &QTimer::timeout, this, [this] { SetImage(0); });
-    connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::OnActivated);
+    connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::Activated);
 }
 
 QString TrayIcon::ShownHint(const QString& hint)
@@ -53,7 +53,7 @@ void TrayIcon::SetMenu(QMenu* menu)
     }
 }
 
-void TrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)
+void TrayIcon::Activated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
         case QSystemTrayIcon::DoubleClick:

@@ -35,13 +35,15 @@ public:
     // returns that would show as boxes in a tool tip.
     static QString ShownHint(const QString& hint);
 
+    // What the notification area reports about the mouse on the icon: a press shows image 1 for a
+    // moment (the area reports no mouse leaving), a double click image 0 and the default action.
+    void Activated(QSystemTrayIcon::ActivationReason reason);
+
 signals:
     // A left double click: the window should come back.
     void DefaultActionRequested();
 
 private:
-    void OnActivated(QSystemTrayIcon::ActivationReason reason);
-
     QIcon m_images[2];
     int m_imageIndex = 0;
     QSystemTrayIcon m_icon;
