@@ -4,12 +4,14 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
@@ -822,15 +824,29 @@ TEST_F(TaskEditorTest, PickersFillTheirFieldsAndTickTheirActions)
     EXPECT_EQ(m_editor->Rules().LaunchProgramValue(), "/usr/bin/vlc | /home/u/film.mkv");
 }
 
-TEST_F(TaskEditorTest, OpensBesideTheMainWindow)
+TEST_F(TaskEditorTest, OpensBesideTheMainWindowAndStaysOnTheScreen)
 {
-    Main().setGeometry(200, 150, 540, 461);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    Main().setGeometry(screen.left() + 20, screen.top() + 30, 540, 461);
     Main().show();
     Open(TaskEditorMode::New);
     m_editor->show();
-    EXPECT_EQ(m_editor->frameGeometry().topLeft(), Main().frameGeometry().topLeft() + QPoint(59, 18));
+    const QRect beside = m_editor->frameGeometry();
+    EXPECT_EQ(beside.top(), Main().frameGeometry().top() + 18);
+    const int wanted = Main().frameGeometry().left() + 59;
+    EXPECT_EQ(beside.left(), std::max(screen.left(), std::min(wanted, screen.right() + 1 - beside.width())))
+        << "59 pixels right of the main window, unless that reaches past the screen";
     m_editor->hide();
+
+    // From the tray the main window is hidden: its place means nothing, the editor is centred.
     Main().hide();
+    Open(TaskEditorMode::New);
+    m_editor->show();
+    const QRect centred = m_editor->frameGeometry();
+    EXPECT_NEAR(centred.center().y(), screen.center().y(), 1);
+    EXPECT_GE(centred.left(), screen.left());
+    EXPECT_GE(centred.top(), screen.top());
+    m_editor->hide();
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimeEdit>
 #include <QTimer>
 #include <algorithm>
@@ -154,9 +156,21 @@ void TTaskForm::LoadSelectedTask(const LocalMoment& now)
 void TTaskForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_owner != nullptr && !m_owner->isMaximized()) {
-        move(m_owner->frameGeometry().topLeft() + kOffsetFromMainWindow);
+    QRect frame = frameGeometry();
+    const QScreen* screen = m_owner != nullptr ? m_owner->screen() : QGuiApplication::primaryScreen();
+    if (m_owner != nullptr && m_owner->isVisible() && !m_owner->isMaximized()) {
+        frame.moveTopLeft(m_owner->frameGeometry().topLeft() + kOffsetFromMainWindow);
+    } else if (screen != nullptr && (m_owner == nullptr || !m_owner->isVisible())) {
+        // Opened from the tray: the hidden main window's place means nothing to the user.
+        frame.moveCenter(screen->availableGeometry().center());
     }
+    if (screen != nullptr) {
+        // Beside a main window near the screen's edge the editor would reach past it.
+        const QRect area = screen->availableGeometry();
+        frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+        frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    }
+    move(frame.topLeft());
 }
 
 void TTaskForm::tmr1Timer()
