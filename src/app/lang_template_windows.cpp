@@ -8,6 +8,8 @@
 #include "core/time/time_format.h"
 #include "platform/recording/recording_backend.h"
 #include "ui/about/about_box.h"
+#include "ui/editor/program_form.h"
+#include "ui/editor/task_form.h"
 #include "ui/executor/action_runner.h"
 #include "ui/executor/connection_dialer.h"
 #include "ui/lock/lock_form.h"
@@ -85,6 +87,25 @@ std::vector<LangTemplateWindowFactory> LanguageTemplateWindows()
                                 {}};
         return std::make_unique<TReminder>(ReminderRequest{ReminderEvent::ShutDown, "", "", "", 10},
                                            std::move(context));
+    });
+    windows.push_back([env](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
+        // A new task, so the window shows its New title and no task's texts.
+        return std::make_unique<TTaskForm>(
+            nullptr, TaskEditorMode::New,
+            TaskEditorServices{langMgr,
+                               env->modal,
+                               env->platform,
+                               env->dataDir.path(),
+                               env->format,
+                               [] {
+                                   return LocalMoment{Date{2000, 1, 1}, TimeOfDay{}, 0};
+                               },
+                               {}},
+            TaskListAccess{});
+    });
+    windows.push_back([env](TLangMgr& langMgr) -> std::unique_ptr<QWidget> {
+        return std::make_unique<TProgramForm>(nullptr, langMgr, *env->platform.launcher, FileChooser(),
+                                              QString(), QString());
     });
     return windows;
 }

@@ -12,6 +12,7 @@
 #include "core/time/time_format.h"
 #include "platform/linux/lock_file_single_instance.h"
 #include "platform/local_clock.h"
+#include "ui/editor/open_task_editor.h"
 #include "ui/lang/lang_mgr.h"
 #include "ui/main/main_form.h"
 #include "ui/modal/modal_host.h"
@@ -51,6 +52,12 @@ int RunTrayProgram(const StartUp& startUp)
                               timeFormat};
     services.hooks.executeTask = execution.ExecuteTaskHook();
     services.helpFile = HelpPagePath(programFolder);
+    // New, Edit, a double click in the list and the tray's New Scheduled Task open the editor.
+    const TaskEditorServices editorServices{
+        langMgr, modal, *startUp.services, startUp.dataDir, timeFormat, CurrentLocalMoment, {}};
+    services.hooks.openTaskEditor = [&editorServices](TMainForm& window, TaskEditorMode mode) {
+        OpenTaskEditor(window, mode, editorServices);
+    };
     TMainForm mainForm(std::move(services));
     execution.Attach(mainForm);
 

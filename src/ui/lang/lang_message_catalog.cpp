@@ -80,6 +80,26 @@ constexpr LangMessage kFixedRows[] = {
     {"TReminder", "Wait", "Notice! The following scheduled task waiting for confirm!"},
     {"TReminder", "Button1Caption", "OK"},
     {"TReminder", "Button2Caption", "Cancel"},
+
+    // The task editor (its message box's buttons included).
+    {"TTaskForm", "NewTask", "New Scheduled Task"},
+    {"TTaskForm", "EditTask", "Edit Scheduled Task"},
+    {"TTaskForm", "NonCheck", "You have not chosen anything! Do you want to continue? "},
+    {"TTaskForm", "Button1Caption", "OK"},
+    {"TTaskForm", "Button2Caption", "Cancel"},
+    {"TTaskForm", "Message1", "Hurry, time is up!"},
+    {"TTaskForm", "Message2", "Go to bed."},
+    {"TTaskForm", "Message3", "Please take a rest."},
+    {"TTaskForm", "DontShutDown",
+     "Entering the shut-down state your system will be unable to power on automatically. Do you want to "
+     "enter the deepest sleep state? "},
+    {"TTaskForm", "NonWake", "Your hardware does not support this function."},
+    {"TTaskForm", "Sound", "Sound files"},
+    {"TTaskForm", "Programs", "Programs"},
+    {"TTaskForm", "WriteFailed", "Unable to write to %s"},
+
+    // The program chooser.
+    {"TProgramForm", "Programs", "Programs"},
 };
 
 std::vector<LangMessage> BuildCatalog()
