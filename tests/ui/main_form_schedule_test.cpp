@@ -303,13 +303,28 @@ TEST_F(ScheduleWindowTest, TickIsAimedJustAfterTheNextWholeSecond)
         TMainForm& form = Make();
         EXPECT_TRUE(Timer1().isSingleShot());
         EXPECT_EQ(Timer1().timerType(), Qt::PreciseTimer);
-        EXPECT_EQ(Timer1().interval(), 1005 - millisecond) << millisecond;
+        EXPECT_EQ(Timer1().interval(), 1001 - millisecond) << millisecond;
         // Every tick aims the next one afresh from the clock.
         m_now.millisecond = 7;
         form.Timer1Timer();
-        EXPECT_EQ(Timer1().interval(), 998);
+        EXPECT_EQ(Timer1().interval(), 994);
         EXPECT_TRUE(Timer1().isActive());
     }
+}
+
+// The tick is aimed only a millisecond past the second; one that still lands just before it
+// costs a millisecond or two, never the second.
+TEST_F(ScheduleWindowTest, TickLandingJustBeforeItsSecondAimsAgainAtOnce)
+{
+    WriteTasks({Daily("12:00:00", "Noon")});
+    m_now = At(2024, 6, 1, 11, 59, 58, 1);
+    Make();
+    TickAt(At(2024, 6, 1, 11, 59, 59, 1));
+    TickAt(At(2024, 6, 1, 11, 59, 59, 999));
+    EXPECT_TRUE(m_fired.empty());
+    EXPECT_EQ(Timer1().interval(), 2);
+    TickAt(At(2024, 6, 1, 12, 0, 0, 1));
+    EXPECT_EQ(m_fired, std::vector<std::string>{"Noon"});
 }
 
 TEST_F(ScheduleWindowTest, HintShowsOnly127CharactersAndTaskTextInItsCodePage)
