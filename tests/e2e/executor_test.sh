@@ -22,7 +22,7 @@ start_desktop
 windows_sized() {
   local id
   for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $2\$" && echo "$id"
+    [[ "$(xdotool getwindowgeometry "$id" 2>/dev/null)" == *"Geometry: $2" ]] && echo "$id"
   done
   return 0
 }
@@ -54,7 +54,7 @@ sleep 1.5
 [ "$(request_count "$log" PowerOffSystemForced)" -eq 1 ] ||
   fail "PowerOffSystemForced logged $(request_count "$log" PowerOffSystemForced) times"
 if logged "$log" PowerOffSystemForced; then
-  late=$(latency_ms "$due" "$(requests_named "$log" PowerOffSystemForced | head -1)")
+  late=$(latency_ms "$due" "$(requests_named "$log" PowerOffSystemForced | first_line)")
   [ "$late" -ge 0 ] && [ "$late" -lt 1000 ] || fail "the shut-down came ${late} ms after its second began"
 fi
 stop_program "$program"
@@ -68,7 +68,7 @@ EVENTUALLY_SECONDS=5 eventually logged "$log" PowerOffSystemForced || fail "the 
 sleep 1.5
 [ "$(request_count "$log" PowerOffSystemForced)" -eq 1 ] || fail "the reminder shut down more than once"
 if logged "$log" PowerOffSystemForced; then
-  late=$(latency_ms "$due" "$(requests_named "$log" PowerOffSystemForced | head -1)")
+  late=$(latency_ms "$due" "$(requests_named "$log" PowerOffSystemForced | first_line)")
   [ "$late" -ge 1900 ] && [ "$late" -lt 3200 ] || fail "the reminder acted ${late} ms after the task's second"
 fi
 no_reminder || fail "the reminder stayed open after acting"
@@ -90,7 +90,8 @@ run close-program "$(task_line "$due" 19=Close\ Program:qv-sleeper 26=Tidy)"
 EVENTUALLY_SECONDS=8 eventually logged "$log" 'KillTask qv-sleeper' || fail "the Close Program task did not fire"
 sleep 1
 [ "$(request_count "$log" 'KillTask qv-sleeper')" -eq 1 ] || fail "KillTask qv-sleeper logged more than once"
-grep -B1 -E ' KillTask qv-sleeper$' "$log" | head -1 | grep -q ' EnableDebugPrivilege$' ||
+before_kill=$(grep -B1 -E ' KillTask qv-sleeper$' "$log" || true)
+[[ "${before_kill%%$'\n'*}" == *" EnableDebugPrivilege" ]] ||
   fail "KillTask did not follow EnableDebugPrivilege"
 killed_others=$(grep -E ' KillTask ' "$log" | grep -v -E ' KillTask (qv-sleeper|Pelmora\.exe)$' || true)
 [ -z "$killed_others" ] || fail "other processes were named: $killed_others"
@@ -104,11 +105,12 @@ run message "$(task_line "$due" 12=Shutdown 13=30 15=Show\ Message:Time\ to\ bac
 EVENTUALLY_SECONDS=8 eventually has_message_window || fail "no message window opened"
 eventually has_reminder || fail "no reminder opened beside the message"
 sleep 0.5
-message_id=$(message_windows | head -1)
-reminder_id=$(reminders | head -1)
+message_id=$(message_windows | first_line)
+reminder_id=$(reminders | first_line)
 if [ -n "$message_id" ]; then
-  xdotool getwindowgeometry "$message_id" | grep -q 'Position: 10,10 ' ||
-    fail "the message window stands at $(xdotool getwindowgeometry "$message_id" | grep Position)"
+  geometry=$(xdotool getwindowgeometry "$message_id")
+  [[ "$geometry" == *"Position: 10,10 "* ]] ||
+    fail "the message window stands at $(grep Position <<<"$geometry")"
   import -window "$message_id" "$artifacts/message_window.png" || fail "no message window screenshot"
 fi
 [ -n "$reminder_id" ] && { import -window "$reminder_id" "$artifacts/reminder.png" || fail "no reminder screenshot"; }
@@ -130,7 +132,7 @@ stop_program "$program"
 due=$(time_in 3)
 run postpone "$(task_line "$due" 12=Shutdown 13=30 26=Night)"
 EVENTUALLY_SECONDS=8 eventually has_reminder || fail "no reminder to postpone"
-reminder_id=$(reminders | head -1)
+reminder_id=$(reminders | first_line)
 if [ -n "$reminder_id" ]; then
   xdotool mousemove --window "$reminder_id" 273 181 click 1
   sleep 0.5

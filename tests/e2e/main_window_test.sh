@@ -24,7 +24,7 @@ tray_icons() {
 }
 has_icon() { [ -n "$(tray_icons)" ]; }
 no_icon() { [ -z "$(tray_icons)" ]; }
-main_window() { xdotool search --onlyvisible --name '^Horalux  $' 2>/dev/null | head -1; }
+main_window() { xdotool search --onlyvisible --name '^Horalux  $' 2>/dev/null | first_line; }
 main_window_shown() { [ -n "$(main_window)" ]; }
 main_window_hidden() { [ -z "$(main_window)" ]; }
 about_shown() { xdotool search --onlyvisible --name '^About$' >/dev/null 2>&1; }
@@ -39,7 +39,7 @@ visible_windows() { xdotool search --onlyvisible --class quorvel 2>/dev/null | g
 open_tray_menu() {
   local before
   before=$(visible_windows)
-  xdotool mousemove --window "$(tray_icons | head -1)" 10 10 click 3
+  xdotool mousemove --window "$(tray_icons | first_line)" 10 10 click 3
   menu_appeared() { [ "$(visible_windows)" -gt "$before" ]; }
   eventually menu_appeared
 }

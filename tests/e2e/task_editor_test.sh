@@ -24,7 +24,7 @@ tray_icons() {
     inside && /^     0x/ {inside = 0} inside && /"Quorvel": \("quorvel" "Quorvel"\)/ {print $1}'
 }
 has_icon() { [ -n "$(tray_icons)" ]; }
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | first_line; }
 shown() { [ -n "$(window_named "$1")" ]; }
 gone() { [ -z "$(window_named "$1")" ]; }
 running() { kill -0 "$1" 2>/dev/null; }
@@ -36,7 +36,7 @@ window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry:/ {split($2, s, 
 open_tray_menu() {
   local before
   before=$(visible_windows)
-  xdotool mousemove --window "$(tray_icons | head -1)" 10 10 click 3
+  xdotool mousemove --window "$(tray_icons | first_line)" 10 10 click 3
   menu_appeared() { [ "$(visible_windows)" -gt "$before" ]; }
   eventually menu_appeared
 }

@@ -54,6 +54,14 @@ tray_host_ready() {
 }
 eventually tray_host_ready || { echo "trayer did not start" >&2; exit 1; }
 
+# The first line of standard input, read to the end so the writer never dies of a closed pipe.
+first_line() {
+  local line=""
+  IFS= read -r line || true
+  cat >/dev/null
+  [ -z "$line" ] || printf '%s\n' "$line"
+}
+
 # Our icons inside the tray host's panel.
 tray_icons() {
   xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {inside = 1; next}
@@ -141,7 +149,7 @@ quiet=$started
 eventually has_icon || fail "no tray icon when starting hidden"
 sleep 1
 main_window_hidden || fail "a window was shown although the program starts in the tray"
-icon=$(tray_icons | head -1)
+icon=$(tray_icons | first_line)
 xdotool mousemove --window "$icon" 10 10 click --repeat 2 --delay 100 1
 eventually main_window_shown || fail "double-clicking the tray icon did not show the window"
 

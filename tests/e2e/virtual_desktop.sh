@@ -105,3 +105,12 @@ latency_ms() {
   local due=$(date -d "$day $1" +%s%3N)
   echo $((fired - due))
 }
+
+# The first line of standard input. Unlike `head -1` it reads to the end, so under pipefail the
+# writer never dies of a closed pipe when it prints more than one line.
+first_line() {
+  local line=""
+  IFS= read -r line || true
+  cat >/dev/null
+  [ -z "$line" ] || printf '%s\n' "$line"
+}
