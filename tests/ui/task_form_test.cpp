@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -822,6 +823,32 @@ TEST_F(TaskEditorTest, PickersFillTheirFieldsAndTickTheirActions)
     EXPECT_EQ(Find<QLineEdit>("Edit2")->text(), QStringLiteral("/usr/bin/vlc /home/u/film.mkv"));
     EXPECT_TRUE(Ticked("CheckBox9"));
     EXPECT_EQ(m_editor->Rules().LaunchProgramValue(), "/usr/bin/vlc | /home/u/film.mkv");
+}
+
+TEST_F(TaskEditorTest, TranslatedCaptionsHaveTheirBoldRoomWhenShown)
+{
+    // The editor is placed on the screen when it is shown; if ticked (bold) translated captions only
+    // got their room at the settling timer, it would grow past the screen's edge afterwards.
+    TLangMgr german(
+        LangMgrConfig{{QStringLiteral(QUORVEL_SOURCE_DIR "/lang")}, QString(), QStringLiteral("DEU")});
+    ASSERT_FALSE(german.CurrentFile().isEmpty());
+    TaskEditorServices services{
+        german, m_modal, m_platform.services, m_dir.path(), kFormat, [this] { return m_now; }, {}};
+    TTaskForm editor(&Main(), TaskEditorMode::New, std::move(services), TaskListOf(Main()));
+    const auto roomOfCaptions = [&editor] {
+        std::map<QString, int> room;
+        for (const QAbstractButton* button : editor.findChildren<QAbstractButton*>()) {
+            if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
+                room[button->objectName() + QLatin1Char(' ') + button->text()] = button->minimumWidth();
+            }
+        }
+        return room;
+    };
+    editor.show();
+    const std::map<QString, int> shown = roomOfCaptions();
+    editor.tmr1Timer();
+    EXPECT_EQ(roomOfCaptions(), shown);
+    editor.hide();
 }
 
 TEST_F(TaskEditorTest, OpensBesideTheMainWindowAndStaysOnTheScreen)

@@ -62,6 +62,10 @@ TTaskForm::TTaskForm(QWidget* owner, TaskEditorMode mode, TaskEditorServices ser
     BindGeneralInputs();
     BindActionRules();
     InitLanguage();
+    // Room for the translated captions in bold before the editor is placed on the screen: growing
+    // later, at the settling timer, would push it past the screen's edge.
+    ReserveBoldCaptions();
+    PlaceCountdownRow();
     FormCreate();
 }
 
