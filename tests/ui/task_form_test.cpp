@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -28,6 +29,7 @@
 #include "core/settings/settings_register.h"
 #include "core/settings/settings_store.h"
 #include "core/tasks/task_file.h"
+#include "core/tasks/task_line.h"
 #include "support/ui_test_support.h"
 #include "ui/editor/open_task_editor.h"
 #include "ui/editor/program_form.h"
@@ -721,6 +723,20 @@ TEST_F(TaskEditorTest, FieldsRefuseTheFieldSeparator)
     Find<QPushButton>("suiButton7")->click();
     EXPECT_EQ(Find<QLineEdit>("Edit4")->text(), QString());
     EXPECT_FALSE(Ticked("CheckBox7"));
+}
+
+TEST_F(TaskEditorTest, PastedLineBreakNeverSplitsTheSavedTask)
+{
+    Open(TaskEditorMode::New);
+    QLineEdit* title = Find<QLineEdit>("title");
+    QGuiApplication::clipboard()->setText(QStringLiteral("Two\nlines"));
+    title->paste();
+    QTest::keyClicks(title, QStringLiteral("a*b"));  // the title may hold the separator
+    Click("CheckBox2");
+    Ok();
+    const std::vector<std::string> saved = SavedLines();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(ParseTaskLine(saved[0]).Title, "a*b");
 }
 
 struct DropDownCase {

@@ -30,6 +30,7 @@ namespace quorvel {
 namespace {
 
 constexpr QPoint kOffsetFromMainWindow(59, 18);
+constexpr std::size_t kTitleField = 26;
 
 std::string Utf8(const QString& text)
 {
@@ -73,6 +74,8 @@ TTaskForm::~TTaskForm() = default;
 
 void TTaskForm::BindGeneralInputs()
 {
+    // A pasted line break would show as a blank but make the task unsavable.
+    m_title->setValidator(TextRuleValidator::ForTaskField(kTitleField, m_title));
     m_num->setValidator(new TextRuleValidator(
         [](const QString& text) {
             const bool digits =
