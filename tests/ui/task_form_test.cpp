@@ -883,18 +883,29 @@ TEST_F(TaskEditorTest, TranslatedCaptionsHaveTheirBoldRoomWhenShown)
         german, m_modal, m_platform.services, m_dir.path(), kFormat, [this] { return m_now; }, {}};
     TTaskForm editor(&Main(), TaskEditorMode::New, std::move(services), TaskListOf(Main()));
     const auto roomOfCaptions = [&editor] {
-        std::map<QString, int> room;
+        std::map<std::string, int> room;
         for (const QAbstractButton* button : editor.findChildren<QAbstractButton*>()) {
             if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
-                room[button->objectName() + QLatin1Char(' ') + button->text()] = button->minimumWidth();
+                room[(button->objectName() + QLatin1Char(' ') + button->text()).toStdString()] =
+                    button->minimumWidth();
             }
         }
         return room;
     };
+    const auto widthsOfDropDowns = [&editor] {
+        std::map<std::string, int> widths;
+        for (const char* name : {"ComboBox8", "ComboBox10", "ComboBox11"}) {
+            widths[name] = editor.findChild<QComboBox*>(QString::fromLatin1(name))->sizeHint().width();
+        }
+        return widths;
+    };
+    const std::map<std::string, int> dropDownsBeforeShow = widthsOfDropDowns();
     editor.show();
-    const std::map<QString, int> shown = roomOfCaptions();
+    const std::map<std::string, int> shown = roomOfCaptions();
     editor.tmr1Timer();
     EXPECT_EQ(roomOfCaptions(), shown);
+    EXPECT_EQ(widthsOfDropDowns(), dropDownsBeforeShow)
+        << "a drop-down that narrows once shown moves the editor";
     editor.hide();
 }
 
