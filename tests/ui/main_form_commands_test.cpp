@@ -54,6 +54,7 @@ const std::string kA = Daily("09:00:00", "Alpha");
 const std::string kB = Daily("10:00:00", "Bravo");
 const std::string kC = Daily("11:00:00", "Charlie");
 const std::string kD = Daily("12:00:00", "Delta");
+const std::string kEarly = Daily("08:30:00", "Early");
 
 bool WaitUntil(const std::function<bool()>& done)
 {
@@ -394,6 +395,34 @@ TEST_F(CommandsTest, DeleteRemovesTheSelectedTaskAndSavesTheListInOrder)
         ASSERT_EQ(Shown().size(), 3);
         EXPECT_FALSE(Shown().join('\n').contains("Charlie"));
         EXPECT_EQ(form.CurrentRow(), 0);
+    }
+}
+
+TEST_F(CommandsTest, DeleteRemovesTheChosenTaskEvenWhenTheListChangedWhileAsking)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> meanwhile;  // task.dat as a rebuild during the question finds it
+        std::vector<std::string> saved;
+    };
+    const Case cases[] = {
+        // A task added before it: row 1 now shows Alpha.
+        {"Moved", {kEarly, kA, kB, kC}, {kEarly, kA, kC}},
+        {"AlreadyGone", {kA, kC}, {kA, kC}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteTasks({kA, kB, kC});
+        TMainForm& form = Make();
+        form.TaskList()->setCurrentRow(1);
+        m_modal.SetBoxHook([&](QMessageBox&) {
+            WriteTasks(c.meanwhile);
+            form.RebuildSchedule();
+            form.TaskList()->setCurrentRow(1);
+            return int(QMessageBox::Ok);
+        });
+        Item("DelBtn").trigger();
+        EXPECT_EQ(TaskFile(), c.saved);
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +29,7 @@
 #include "core/settings/settings_register.h"
 #include "core/settings/settings_store.h"
 #include "core/tasks/task_file.h"
+#include "core/tasks/task_line.h"
 #include "support/ui_test_support.h"
 #include "ui/editor/open_task_editor.h"
 #include "ui/editor/program_form.h"
@@ -356,6 +359,37 @@ TEST_F(TaskEditorTest, OnceOnADateWritesItsCodeWithoutLeadingZeros)
     Ok();
     ASSERT_EQ(SavedLines().size(), 1u);
     EXPECT_EQ(SavedLines()[0], "07:00:00*Enabled*l2-2024-5-7**************Lock Computer*********Lock");
+}
+
+TEST_F(TaskEditorTest, AnnualDateTheMonthNeverHasIsRefusedAtOk)
+{
+    struct Case {
+        const char* day;
+        const char* month;
+        const char* savedCode;  // none: refused, the editor stays open and nothing is written
+    };
+    for (const Case& c : {Case{"31", "4", nullptr}, Case{"30", "2", nullptr}, Case{"29", "2", "l3-2-29"},
+                          Case{"31", "12", "l3-12-31"}}) {
+        SCOPED_TRACE(std::string(c.day) + "/" + c.month);
+        WriteTasks({});
+        Main().RebuildSchedule();
+        m_boxes.clear();
+        Open(TaskEditorMode::New);
+        Choose("RadioButton4");
+        Find<QComboBox>("ComboBox10")->setEditText(QString::fromLatin1(c.day));
+        Find<QComboBox>("ComboBox11")->setEditText(QString::fromLatin1(c.month));
+        Click("CheckBox2");
+        Ok();
+        if (c.savedCode == nullptr) {
+            EXPECT_EQ(m_boxes, QStringList{"This day does not exist in the chosen month."});
+            EXPECT_NE(Result(), int(QDialog::Accepted));
+            EXPECT_TRUE(SavedLines().empty());
+        } else {
+            EXPECT_TRUE(m_boxes.isEmpty());
+            ASSERT_EQ(SavedLines().size(), 1u);
+            EXPECT_EQ(ParseTaskLine(SavedLines()[0]).RepeatCode, c.savedCode);
+        }
+    }
 }
 
 TEST_F(TaskEditorTest, DisabledTaskStaysDisabled)
@@ -722,6 +756,20 @@ TEST_F(TaskEditorTest, FieldsRefuseTheFieldSeparator)
     EXPECT_FALSE(Ticked("CheckBox7"));
 }
 
+TEST_F(TaskEditorTest, PastedLineBreakNeverSplitsTheSavedTask)
+{
+    Open(TaskEditorMode::New);
+    QLineEdit* title = Find<QLineEdit>("title");
+    QGuiApplication::clipboard()->setText(QStringLiteral("Two\nlines"));
+    title->paste();
+    QTest::keyClicks(title, QStringLiteral("a*b"));  // the title may hold the separator
+    Click("CheckBox2");
+    Ok();
+    const std::vector<std::string> saved = SavedLines();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(ParseTaskLine(saved[0]).Title, "a*b");
+}
+
 struct DropDownCase {
     const char* name;
     const char* comboBox;
@@ -822,6 +870,43 @@ TEST_F(TaskEditorTest, PickersFillTheirFieldsAndTickTheirActions)
     EXPECT_EQ(Find<QLineEdit>("Edit2")->text(), QStringLiteral("/usr/bin/vlc /home/u/film.mkv"));
     EXPECT_TRUE(Ticked("CheckBox9"));
     EXPECT_EQ(m_editor->Rules().LaunchProgramValue(), "/usr/bin/vlc | /home/u/film.mkv");
+}
+
+TEST_F(TaskEditorTest, TranslatedCaptionsHaveTheirBoldRoomWhenShown)
+{
+    // The editor is placed on the screen when it is shown; if ticked (bold) translated captions only
+    // got their room at the settling timer, it would grow past the screen's edge afterwards.
+    TLangMgr german(
+        LangMgrConfig{{QStringLiteral(QUORVEL_SOURCE_DIR "/lang")}, QString(), QStringLiteral("DEU")});
+    ASSERT_FALSE(german.CurrentFile().isEmpty());
+    TaskEditorServices services{
+        german, m_modal, m_platform.services, m_dir.path(), kFormat, [this] { return m_now; }, {}};
+    TTaskForm editor(&Main(), TaskEditorMode::New, std::move(services), TaskListOf(Main()));
+    const auto roomOfCaptions = [&editor] {
+        std::map<std::string, int> room;
+        for (const QAbstractButton* button : editor.findChildren<QAbstractButton*>()) {
+            if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
+                room[(button->objectName() + QLatin1Char(' ') + button->text()).toStdString()] =
+                    button->minimumWidth();
+            }
+        }
+        return room;
+    };
+    const auto widthsOfDropDowns = [&editor] {
+        std::map<std::string, int> widths;
+        for (const char* name : {"ComboBox8", "ComboBox10", "ComboBox11"}) {
+            widths[name] = editor.findChild<QComboBox*>(QString::fromLatin1(name))->sizeHint().width();
+        }
+        return widths;
+    };
+    const std::map<std::string, int> dropDownsBeforeShow = widthsOfDropDowns();
+    editor.show();
+    const std::map<std::string, int> shown = roomOfCaptions();
+    editor.tmr1Timer();
+    EXPECT_EQ(roomOfCaptions(), shown);
+    EXPECT_EQ(widthsOfDropDowns(), dropDownsBeforeShow)
+        << "a drop-down that narrows once shown moves the editor";
+    editor.hide();
 }
 
 TEST_F(TaskEditorTest, OpensBesideTheMainWindowAndStaysOnTheScreen)

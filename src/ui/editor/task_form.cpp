@@ -30,6 +30,7 @@ namespace quorvel {
 namespace {
 
 constexpr QPoint kOffsetFromMainWindow(59, 18);
+constexpr std::size_t kTitleField = 26;
 
 std::string Utf8(const QString& text)
 {
@@ -62,6 +63,10 @@ TTaskForm::TTaskForm(QWidget* owner, TaskEditorMode mode, TaskEditorServices ser
     BindGeneralInputs();
     BindActionRules();
     InitLanguage();
+    // Room for the translated captions in bold before the editor is placed on the screen: growing
+    // later, at the settling timer, would push it past the screen's edge.
+    ReserveBoldCaptions();
+    PlaceCountdownRow();
     FormCreate();
 }
 
@@ -69,6 +74,8 @@ TTaskForm::~TTaskForm() = default;
 
 void TTaskForm::BindGeneralInputs()
 {
+    // A pasted line break would show as a blank but make the task unsavable.
+    m_title->setValidator(TextRuleValidator::ForTaskField(kTitleField, m_title));
     m_num->setValidator(new TextRuleValidator(
         [](const QString& text) {
             const bool digits =
@@ -237,6 +244,16 @@ void TTaskForm::Button2Click()
         }
         return;
     }
+    const TaskDraft draft = DraftFromControls();
+    if (draft.repetition == Repetition::Annually &&
+        !IsValidAnnualDate(draft.annualDayText, draft.annualMonthText)) {
+        // 31 April would never come: the task would stand as passed for good.
+        MainMessageBox(m_services.modal, *this, *this)
+            .Tell(LangStr(QStringLiteral("NoSuchDate"),
+                          QStringLiteral("This day does not exist in the chosen month.")),
+                  QMessageBox::Warning);
+        return;
+    }
     // The edited task is known by its line as loaded, not by its row: a task that fired meanwhile
     // may have moved it.
     std::vector<std::string> lines =
@@ -248,7 +265,7 @@ void TTaskForm::Button2Click()
     for (std::size_t box = 0; box < kActionBoxCount; ++box) {
         captions[box] = Utf8(m_actions[box].box->text());
     }
-    PlaceEditorLine(lines, m_loadedLine, LineFromDraft(DraftFromControls(), startTime, captions));
+    PlaceEditorLine(lines, m_loadedLine, LineFromDraft(draft, startTime, captions));
     if (!Save(lines)) {
         return;
     }

@@ -60,6 +60,9 @@ QComboBox* NumberDropDown(const char* name, int last, QWidget* parent)
     // Dates of the day, not texts a language file should replace.
     combo->setProperty(kLangKeepTextsProperty, true);
     combo->setMinimumContentsLength(2);
+    // Sized from the start: sized only when first shown, they would narrow the editor after it
+    // has been placed.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
 }
 

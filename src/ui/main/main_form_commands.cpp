@@ -7,7 +7,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QToolButton>
+#include <optional>
 
+#include "core/editor/edited_line.h"
 #include "core/settings/settings_register.h"
 #include "core/settings/settings_store.h"
 #include "platform/platform_services.h"
@@ -177,12 +179,19 @@ void TMainForm::DelBtnClick()
     if (row < 0 || std::size_t(row) >= m_scheduler.TaskLines().size()) {
         return;
     }
+    // Known by its line, not its row: a task that fires while the question is open rebuilds and
+    // reorders the list, and the row would then name another task.
+    const std::optional<std::string> chosen = m_scheduler.TaskLines()[std::size_t(row)];
     if (!MainMessageBox(m_services.modal, *this, *this)
              .Ask(LangStr(QStringLiteral("DelBtnClick"), QStringLiteral("Confirm delete?")))) {
         return;
     }
     std::vector<std::string> lines = m_scheduler.TaskLines();
-    lines.erase(lines.begin() + row);
+    const std::optional<std::size_t> at = FindEditedLine(lines, chosen);
+    if (!at) {
+        return;  // gone already
+    }
+    lines.erase(lines.begin() + std::ptrdiff_t(*at));
     SaveAndRebuild(lines);
 }
 
