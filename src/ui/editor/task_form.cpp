@@ -244,16 +244,6 @@ void TTaskForm::Button2Click()
         }
         return;
     }
-    const TaskDraft draft = DraftFromControls();
-    if (draft.repetition == Repetition::Annually &&
-        !IsValidAnnualDate(draft.annualDayText, draft.annualMonthText)) {
-        // 31 April would never come: the task would stand as passed for good.
-        MainMessageBox(m_services.modal, *this, *this)
-            .Tell(LangStr(QStringLiteral("NoSuchDate"),
-                          QStringLiteral("This day does not exist in the chosen month.")),
-                  QMessageBox::Warning);
-        return;
-    }
     // The edited task is known by its line as loaded, not by its row: a task that fired meanwhile
     // may have moved it.
     std::vector<std::string> lines =
@@ -265,7 +255,7 @@ void TTaskForm::Button2Click()
     for (std::size_t box = 0; box < kActionBoxCount; ++box) {
         captions[box] = Utf8(m_actions[box].box->text());
     }
-    PlaceEditorLine(lines, m_loadedLine, LineFromDraft(draft, startTime, captions));
+    PlaceEditorLine(lines, m_loadedLine, LineFromDraft(DraftFromControls(), startTime, captions));
     if (!Save(lines)) {
         return;
     }

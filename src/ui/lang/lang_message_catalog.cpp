@@ -97,7 +97,6 @@ constexpr LangMessage kFixedRows[] = {
     {"TTaskForm", "Sound", "Sound files"},
     {"TTaskForm", "Programs", "Programs"},
     {"TTaskForm", "WriteFailed", "Unable to write to %s"},
-    {"TTaskForm", "NoSuchDate", "This day does not exist in the chosen month."},
 
     // The program chooser.
     {"TProgramForm", "Programs", "Programs"},
