@@ -120,7 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
                       DatingCase{"LeapDayAfterItsTimeOn29th", Task("08:00:00", "l3-2-29"),
                                  At(2024, 2, 29, 9, 0, 0), "2025-2-28", "Waiting"},
                       DatingCase{"LeapDaySeenInMarch", Task("08:00:00", "l3-2-29"), At(2023, 3, 1, 9, 0, 0),
-                                 "2024-2-29", "Waiting"}),
+                                 "2024-2-29", "Waiting"},
+                      DatingCase{"DayAprilLacksFallsOnItsLastDay", Task("10:00:00", "l3-4-31"),
+                                 At(2024, 5, 14, 9, 0, 0), "2025-4-30", "Waiting"},
+                      DatingCase{"DayAprilLacksOnItsLastDayAfterItsTime", Task("10:00:00", "l3-4-31"),
+                                 At(2024, 4, 30, 11, 0, 0), "2025-4-30", "Waiting"},
+                      DatingCase{"DayFebruaryLacksInLeapYear", Task("10:00:00", "l3-2-30"),
+                                 At(2024, 1, 10, 9, 0, 0), "2024-2-29", "Waiting"},
+                      DatingCase{"DayFebruaryLacksInCommonYear", Task("10:00:00", "l3-2-31"),
+                                 At(2023, 1, 10, 9, 0, 0), "2023-2-28", "Waiting"}),
     testing::CaseName<DatingCase>);
 
 // 2024-05-13 is a Monday.
@@ -166,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
         DatingCase{"MonthlyDayZero", Task("10:00:00", "l4-0"), At(2024, 5, 14, 9, 0, 0), "", "Passed"},
         DatingCase{"MonthlyDay32", Task("10:00:00", "l4-32"), At(2024, 5, 14, 9, 0, 0), "", "Passed"},
         DatingCase{"MonthlyDayNotANumber", Task("10:00:00", "l4-x"), At(2024, 5, 14, 9, 0, 0), "", "Passed"},
-        DatingCase{"AnnuallyNoSuchDay", Task("10:00:00", "l3-4-31"), At(2024, 5, 14, 9, 0, 0), "", "Passed"},
+        DatingCase{"AnnuallyDay32", Task("10:00:00", "l3-4-32"), At(2024, 5, 14, 9, 0, 0), "", "Passed"},
         DatingCase{"AnnuallyMonthZero", Task("10:00:00", "l3-0-1"), At(2024, 5, 14, 9, 0, 0), "", "Passed"},
         DatingCase{"UnknownCode", Task("10:00:00", "l9-1"), At(2024, 5, 14, 9, 0, 0), "", "Passed"},
         DatingCase{"UnreadableTime", Task("soon", "l1-EveryDay"), At(2024, 5, 14, 9, 0, 0), "", "Passed"}),

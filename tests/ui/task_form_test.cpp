@@ -361,6 +361,32 @@ TEST_F(TaskEditorTest, OnceOnADateWritesItsCodeWithoutLeadingZeros)
     EXPECT_EQ(SavedLines()[0], "07:00:00*Enabled*l2-2024-5-7**************Lock Computer*********Lock");
 }
 
+TEST_F(TaskEditorTest, AnnualDayTheMonthLacksIsSavedAsTyped)
+{
+    // The scheduler dates such a day on the month's last day, so the editor keeps what was typed.
+    struct Case {
+        const char* day;
+        const char* month;
+        const char* savedCode;
+    };
+    for (const Case& c : {Case{"31", "4", "l3-4-31"}, Case{"30", "2", "l3-2-30"}, Case{"29", "2", "l3-2-29"},
+                          Case{"31", "12", "l3-12-31"}}) {
+        SCOPED_TRACE(std::string(c.day) + "/" + c.month);
+        WriteTasks({});
+        Main().RebuildSchedule();
+        m_boxes.clear();
+        Open(TaskEditorMode::New);
+        Choose("RadioButton4");
+        Find<QComboBox>("ComboBox10")->setEditText(QString::fromLatin1(c.day));
+        Find<QComboBox>("ComboBox11")->setEditText(QString::fromLatin1(c.month));
+        Click("CheckBox2");
+        Ok();
+        EXPECT_TRUE(m_boxes.isEmpty());
+        ASSERT_EQ(SavedLines().size(), 1u);
+        EXPECT_EQ(ParseTaskLine(SavedLines()[0]).RepeatCode, c.savedCode);
+    }
+}
+
 TEST_F(TaskEditorTest, DisabledTaskStaysDisabled)
 {
     const std::string disabled = "10:00:00*Disabled*l1-EveryDay*************Reboot**********Off for now";

@@ -24,15 +24,14 @@ std::optional<Date> OnceDate(const RepeatPartViews& parts)
 
 std::optional<Date> AnnualDate(const RepeatPartViews& parts, const TimeOfDay& start, const LocalMoment& now)
 {
-    if (!parts.month || !parts.day || *parts.month < 1 || *parts.month > 12 || *parts.day < 1) {
+    if (!parts.month || !parts.day || *parts.month < 1 || *parts.month > 12 || *parts.day < 1 ||
+        *parts.day > 31) {
         return std::nullopt;
     }
     const int month = *parts.month;
+    // A day the month lacks falls on its last day, as a monthly task does, so the task still fires
+    // once a year in the month the user chose.
     const int day = *parts.day;
-    // Any day a leap year has is accepted; only 29 February needs clamping in other years.
-    if (day > DaysInMonth(2000, month)) {
-        return std::nullopt;
-    }
     Date date = ClampedDate(now.date.year, month, day);
     if (now.date > date) {
         date = ClampedDate(now.date.year + 1, month, day);
