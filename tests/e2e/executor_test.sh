@@ -9,13 +9,6 @@ artifacts=${QUORVEL_ARTIFACTS_DIR:-$(cd "$(dirname "$quorvel")/../.." && pwd)/ar
 mkdir -p "$artifacts"
 source "$(dirname "$0")/virtual_desktop.sh"
 export LC_ALL=C TZ=${TZ:-UTC}
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
 start_desktop
 
 # Visible top-level windows titled `1` whose size is `2` (the tray icon shares the title).

@@ -9,19 +9,8 @@ artifacts=${QUORVEL_ARTIFACTS_DIR:-$(cd "$(dirname "$quorvel")/../.." && pwd)/ar
 mkdir -p "$artifacts"
 source "$(dirname "$0")/virtual_desktop.sh"
 export LC_ALL=C TZ=${TZ:-UTC}
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
 start_desktop
 
-tray_icons() {
-  xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {inside = 1; next}
-    inside && /^     0x/ {inside = 0} inside && /"Quorvel": \("quorvel" "Quorvel"\)/ {print $1}'
-}
 has_icon() { [ -n "$(tray_icons)" ]; }
 no_icon() { [ -z "$(tray_icons)" ]; }
 main_window() { xdotool search --onlyvisible --name '^Horalux  $' 2>/dev/null | first_line; }

@@ -10,19 +10,8 @@ artifacts=${QUORVEL_ARTIFACTS_DIR:-$(cd "$(dirname "$quorvel")/../.." && pwd)/ar
 mkdir -p "$artifacts"
 source "$(dirname "$0")/virtual_desktop.sh"
 export LC_ALL=C TZ=${TZ:-UTC}
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
 start_desktop
 
-tray_icons() {
-  xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {inside = 1; next}
-    inside && /^     0x/ {inside = 0} inside && /"Quorvel": \("quorvel" "Quorvel"\)/ {print $1}'
-}
 has_icon() { [ -n "$(tray_icons)" ]; }
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | first_line; }
 shown() { [ -n "$(window_named "$1")" ]; }

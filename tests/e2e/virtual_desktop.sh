@@ -114,3 +114,17 @@ first_line() {
   cat >/dev/null
   [ -z "$line" ] || printf '%s\n' "$line"
 }
+
+# A failed check is counted and told; a script ends with the count as its verdict.
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# Our icons inside the tray host's panel.
+tray_icons() {
+  xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {inside = 1; next}
+    inside && /^     0x/ {inside = 0} inside && /"Quorvel": \("quorvel" "Quorvel"\)/ {print $1}'
+}
